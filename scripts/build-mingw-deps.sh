@@ -14,7 +14,11 @@ fetch_source() { # package -> prints the unpacked directory
   local dir
   dir=$(find "$src" -maxdepth 1 -type d -name "$pkg-*" | head -n 1)
   if [ -z "$dir" ]; then
-    (cd "$src" && apt-get source -qq "$pkg" >/dev/null 2>&1)
+    # The newest source may sit on a security mirror that does not serve it;
+    # the release archive's version of the same package builds just as well.
+    (cd "$src" && apt-get source -qq "$pkg" >/dev/null 2>&1) \
+      || (cd "$src" && apt-get source -qq "$pkg/$(. /etc/os-release && echo "$VERSION_CODENAME")" >/dev/null 2>&1) \
+      || true
     dir=$(find "$src" -maxdepth 1 -type d -name "$pkg-*" | head -n 1)
   fi
   [ -n "$dir" ] || { echo "setup: could not unpack the source of $pkg" >&2; exit 1; }
@@ -36,6 +40,8 @@ build_target() { # triplet
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF \
     -DWITH_JPEG8=OFF -DCMAKE_INSTALL_LIBDIR=lib >/dev/null
   cmake --build "$work/jpeg" --target install >/dev/null
+  # Debian's packaging leaves the static archive out of the install step.
+  install -m 644 "$work/jpeg/libjpeg.a" "$prefix/lib/libjpeg.a"
 
   cmake -S "$png_src" -B "$work/png" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
