@@ -1,0 +1,207 @@
+#include "skin/acMemIni.h"
+
+#include <cmath>
+
+namespace wakespan {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\0' || (c > 0 && c < ' '); }
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+std::string UpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = UpperAscii(c);
+  return upper;
+}
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+  if (cp < 0x80) {
+    out += char(cp);
+  } else if (cp < 0x800) {
+    out += char(0xC0 | cp >> 6);
+    out += char(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += char(0xE0 | cp >> 12);
+    out += char(0x80 | (cp >> 6 & 0x3F));
+    out += char(0x80 | (cp & 0x3F));
+  } else {
+    out += char(0xF0 | cp >> 18);
+    out += char(0x80 | (cp >> 12 & 0x3F));
+    out += char(0x80 | (cp >> 6 & 0x3F));
+    out += char(0x80 | (cp & 0x3F));
+  }
+}
+
+// UTF-16 text after its byte-order mark; an odd last byte and unpaired
+// surrogates become U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+  std::string out;
+  auto unit = [&](size_t i) {
+    const uint8_t a = uint8_t(bytes[i]), b = uint8_t(bytes[i + 1]);
+    return bigEndian ? uint32_t(a << 8 | b) : uint32_t(b << 8 | a);
+  };
+  size_t i = 0;
+  for (; i + 1 < bytes.size(); i += 2) {
+    uint32_t cp = unit(i);
+    if (cp >= 0xD800 && cp < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) < 0xE000) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (cp >= 0xD800 && cp < 0xE000) {
+      cp = 0xFFFD;
+    }
+    AppendUtf8(out, cp);
+  }
+  if (i < bytes.size()) AppendUtf8(out, 0xFFFD);
+  return out;
+}
+
+std::string DecodeText(std::string_view text) {
+  if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF") return std::string(text.substr(3));
+  if (text.size() >= 2 && text.substr(0, 2) == "\xFF\xFE") return Utf16ToUtf8(text.substr(2), false);
+  if (text.size() >= 2 && text.substr(0, 2) == "\xFE\xFF") return Utf16ToUtf8(text.substr(2), true);
+  return std::string(text);
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  size_t b = 0, e = text.size();
+  while (b < e && IsBlank(text[b])) ++b;
+  while (e > b && IsBlank(text[e - 1])) --e;
+  return text.substr(b, e - b);
+}
+
+bool SameTextAscii(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+  return true;
+}
+
+std::optional<int32_t> ParseSkinInteger(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  bool hex = false;
+  if (i < text.size() && text[i] == '$') {
+    hex = true;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i == text.size()) return std::nullopt;
+  uint64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return std::nullopt;
+    value = value * (hex ? 16 : 10) + uint64_t(digit);
+    if (value > (hex ? 0xFFFFFFFFull : 0x80000000ull)) return std::nullopt;
+  }
+  if (hex) {
+    const int32_t bits = int32_t(uint32_t(value));
+    return negative ? int32_t(0u - uint32_t(bits)) : bits;
+  }
+  if (!negative && value > 0x7FFFFFFF) return std::nullopt;
+  return negative ? int32_t(-int64_t(value)) : int32_t(value);
+}
+
+std::optional<double> ParseSkinFloat(std::string_view text) {
+  // Sign, digits with at most one ".", optional exponent; read digit by
+  // digit so that the locale's decimal separator never matters.
+  text = TrimBlanks(text);
+  size_t i = 0;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  double value = 0, scale = 1;
+  size_t digits = 0;
+  bool fraction = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '.' && !fraction) {
+      fraction = true;
+    } else if (c >= '0' && c <= '9') {
+      value = value * 10 + (c - '0');
+      if (fraction) scale *= 10;
+      ++digits;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  int exponent = 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    const std::optional<int32_t> e = ParseSkinInteger(text.substr(i + 1));
+    if (!e || text.substr(i + 1).find_first_of("$xX ") != std::string_view::npos) return std::nullopt;
+    exponent = *e;
+    i = text.size();
+  }
+  if (i != text.size()) return std::nullopt;
+  value = value / scale * std::pow(10.0, double(exponent));
+  if (!std::isfinite(value)) return std::nullopt;
+  return negative ? -value : value;
+}
+
+void TacMemIni::SetText(std::string_view raw) {
+  sections_.clear();
+  firstSection_.clear();
+  const std::string text = DecodeText(raw);
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string::npos) end = text.size();
+    const std::string_view line = TrimBlanks(std::string_view(text).substr(pos, end - pos));
+    // CR LF, a lone CR and a lone LF each end one line.
+    pos = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    if (line.empty() || line[0] == ';') continue;
+    if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
+      sections_.push_back({std::string(TrimBlanks(line.substr(1, line.size() - 2))), {}, {}});
+      firstSection_.emplace(UpperAscii(sections_.back().Name), sections_.size() - 1);
+      continue;
+    }
+    if (sections_.empty()) continue;
+    const size_t eq = line.find('=');
+    TacIniKey key;
+    if (eq == std::string_view::npos) {
+      key.Name = std::string(line);
+    } else {
+      key.Name = std::string(TrimBlanks(line.substr(0, eq)));
+      key.Value = std::string(TrimBlanks(line.substr(eq + 1)));
+    }
+    TacIniSection& section = sections_.back();
+    section.FirstKey.emplace(UpperAscii(key.Name), section.Keys.size());
+    section.Keys.push_back(std::move(key));
+  }
+}
+
+const TacIniSection* TacMemIni::FindSection(std::string_view section) const {
+  const auto it = firstSection_.find(UpperAscii(section));
+  return it == firstSection_.end() ? nullptr : &sections_[it->second];
+}
+
+const std::string* TacMemIni::Find(std::string_view section, std::string_view key) const {
+  const TacIniSection* s = FindSection(section);
+  if (!s) return nullptr;
+  const auto it = s->FirstKey.find(UpperAscii(key));
+  return it == s->FirstKey.end() ? nullptr : &s->Keys[it->second].Value;
+}
+
+std::string TacMemIni::ReadString(std::string_view section, std::string_view key, const std::string& def) const {
+  const std::string* value = Find(section, key);
+  return value ? *value : def;
+}
+
+int32_t TacMemIni::ReadInteger(std::string_view section, std::string_view key, int32_t def) const {
+  const std::string* value = Find(section, key);
+  if (!value) return def;
+  return ParseSkinInteger(*value).value_or(def);
+}
+
+}  // namespace wakespan

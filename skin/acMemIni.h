@@ -1,0 +1,68 @@
+// In-memory reader of a skin's option text (INI form).
+//
+// Rules: lines end with CR LF (a lone CR or LF also ends a line); every line
+// is trimmed of blanks; empty lines and lines starting with ";" are skipped;
+// "[name]" opens a section (name trimmed; a repeated name opens a second
+// section, reading by name finds the first); any other line is split at its
+// first "=" into a trimmed key and value (no "=": a key without value);
+// lines before the first section are ignored. Section and key names are
+// matched ignoring ASCII letter case. The text is 8-bit; a UTF-8 byte-order
+// mark is dropped and UTF-16 text (with its mark) is converted to UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace wakespan {
+
+struct TacIniKey {
+  std::string Name;
+  std::string Value;
+};
+
+struct TacIniSection {
+  std::string Name;
+  std::vector<TacIniKey> Keys;  // in file order
+  std::unordered_map<std::string, size_t> FirstKey;  // upper-cased name -> index in Keys
+};
+
+class TacMemIni {
+ public:
+  TacMemIni() = default;
+  explicit TacMemIni(std::string_view text) { SetText(text); }
+
+  void SetText(std::string_view text);
+
+  const std::vector<TacIniSection>& Sections() const { return sections_; }
+  // First section of that name (letter case ignored), or null.
+  const TacIniSection* FindSection(std::string_view section) const;
+  // The value when the key is present (an empty value counts as present),
+  // else null.
+  const std::string* Find(std::string_view section, std::string_view key) const;
+
+  std::string ReadString(std::string_view section, std::string_view key, const std::string& def) const;
+  // An absent key, an empty value or a value that is not a number give `def`.
+  int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
+
+ private:
+  std::vector<TacIniSection> sections_;
+  std::unordered_map<std::string, size_t> firstSection_;  // upper-cased name -> index
+};
+
+// Integer text as the option text writes it: decimal with an optional
+// leading "-" or "+", or hexadecimal after "$" or "0x" (up to 32 bits,
+// taken as the signed value of those bits). Leading blanks are skipped.
+std::optional<int32_t> ParseSkinInteger(std::string_view text);
+
+// Decimal real with "." as separator whatever the locale.
+std::optional<double> ParseSkinFloat(std::string_view text);
+
+bool SameTextAscii(std::string_view a, std::string_view b);
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace wakespan

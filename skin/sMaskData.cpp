@@ -1,0 +1,146 @@
+#include "skin/sMaskData.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "skin/acMemIni.h"
+#include "skin/acSkinPack.h"
+
+namespace wakespan {
+
+namespace {
+
+int32_t ToInteger(const std::string& text) {
+  const std::optional<int32_t> v = ParseSkinInteger(text);
+  if (!v) throw ESkinError("'" + text + "' is not a valid integer value");
+  return *v;
+}
+
+// The fixed-width field at 1-based position `pos`; short values give a
+// shorter (possibly empty) text, which then fails to convert.
+int32_t FixedField(const std::string& value, size_t pos, size_t length) {
+  return ToInteger(pos - 1 < value.size() ? value.substr(pos - 1, length) : std::string());
+}
+
+// The rectangle all three master-bitmap forms start with.
+Rect MasterRect(const std::string& v) {
+  return Rect{FixedField(v, 2, 4), FixedField(v, 7, 4), FixedField(v, 12, 4), FixedField(v, 17, 4)};
+}
+
+std::vector<std::string> SplitNonEmpty(const std::string& value, char separator) {
+  std::vector<std::string> words;
+  size_t pos = 0;
+  while (pos <= value.size()) {
+    size_t end = value.find(separator, pos);
+    if (end == std::string::npos) end = value.size();
+    if (end > pos) words.push_back(value.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  return words;
+}
+
+void ParseGlyph(const std::string& v, TsMaskData& m) {  // @LLLL@TTTT@RRRR@BBBB@C@M
+  m.R = MasterRect(v);
+  m.ImageCount = int16_t(FixedField(v, 22, 1));
+  m.MaskType = int16_t(FixedField(v, 24, 1));
+  m.ImgType = itisaGlyph;
+}
+
+void ParseBorderMask(const std::string& v, TsMaskData& m) {  // ^rect^aaaa^bbbb^cccc^dddd^C^M^D^W
+  m.R = MasterRect(v);
+  m.WL = int16_t(FixedField(v, 22, 4));
+  m.WT = int16_t(FixedField(v, 27, 4));
+  m.WR = int16_t(FixedField(v, 32, 4));
+  m.WB = int16_t(FixedField(v, 37, 4));
+  m.ImageCount = int16_t(FixedField(v, 42, 1));
+  m.MaskType = int16_t(FixedField(v, 44, 1));
+  m.DrawMode = int16_t(FixedField(v, 46, 1));
+  m.BorderWidth = int16_t(FixedField(v, 48, 1));
+  m.ImgType = itisaBorder;
+  ComputeMaskBorders(m);
+}
+
+void ParseTexture(const std::string& v, TsMaskData& m) {  // ~rect~DD~M
+  m.R = MasterRect(v);
+  m.DrawMode = int16_t(FixedField(v, 22, 2));
+  m.MaskType = v.size() > 24 ? int16_t(FixedField(v, 25, 1)) : int16_t(0);
+  m.ImageCount = 1;
+  m.ImgType = itisaTexture;
+}
+
+// !name!C!M!type[!WL!WT!WR!WB]; the bitmap and R come later with the image.
+bool ParseImageFile(const std::string& v, ImageReference& ref) {
+  const std::vector<std::string> f = SplitNonEmpty(v, '!');
+  const std::string upper = f.empty() ? std::string() : UpperCase(f[0]);
+  if (upper.find(".BMP") == std::string::npos && upper.find(".PNG") == std::string::npos) return false;
+  auto field = [&f](size_t i) { return ToInteger(i < f.size() ? f[i] : std::string()); };
+  TsMaskData& m = ref.entry;
+  ref.fileName = f[0];
+  m.ImageCount = int16_t(field(1));
+  m.MaskType = int16_t(field(2));
+  // Types beyond the known ones would index past the image kinds.
+  m.ImgType = TacImgType(std::clamp(field(3), 0, kLastImgType));
+  m.DrawMode = 4;
+  if (f.size() > 4) {
+    m.WL = int16_t(field(4));
+    m.WT = int16_t(field(5));
+    m.WR = int16_t(field(6));
+    m.WB = int16_t(field(7));
+    ref.ownBorders = true;
+  }
+  return true;
+}
+
+}  // namespace
+
+void ComputeMaskBorders(TsMaskData& m) {
+  if (m.WL + m.WT + m.WR + m.WB != 0) return;
+  if (m.BorderWidth != 0) {
+    m.WL = m.WT = m.WR = m.WB = m.BorderWidth;
+    return;
+  }
+  m.WL = m.WR = int16_t(DivOrZero(m.R.Width(), m.ImageCount * 3));
+  m.WT = m.WB = int16_t(DivOrZero(m.R.Height(), (m.MaskType + 1) * 3));
+}
+
+ImageReference ParseImageReference(const std::string& section, const std::string& key,
+                                   const std::string& value) {
+  ImageReference ref;
+  TsMaskData& m = ref.entry;
+  m.ClassName = section;
+  m.PropertyName = key;
+  if (value.empty()) return ref;
+  switch (value[0]) {
+    case '@':
+      ParseGlyph(value, m);
+      ref.kind = ImageReference::Master;
+      return ref;
+    case '^':
+      ParseBorderMask(value, m);
+      ref.kind = ImageReference::Master;
+      return ref;
+    case '~':
+      ParseTexture(value, m);
+      ref.kind = ImageReference::Master;
+      return ref;
+    case '!':
+      if (ParseImageFile(value, ref)) ref.kind = ImageReference::File;
+      return ref;
+    default:
+      break;
+  }
+  // The older "#" coordinate notation is not supported: such values add nothing.
+  if (value.find('#') != std::string::npos) return ref;
+  if (UpperCase(value).find(".BMP") == std::string::npos) return ref;
+  ref.kind = ImageReference::File;
+  ref.fileName = value;
+  m.ClassName = UpperCase(section);
+  m.PropertyName = UpperCase(key);
+  m.ImageCount = 3;
+  m.MaskType = 1;
+  m.DrawMode = 4;  // like "!" images: the centre is painted
+  m.ImgType = itisaBorder;
+  return ref;
+}
+
+}  // namespace wakespan

@@ -1,0 +1,2 @@
+#include "skin/sSkinColorShift.h"
+namespace wakespan { void ApplySkinColorShift(TsSkinModel&, int, int) {} }

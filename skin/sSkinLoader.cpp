@@ -1,0 +1,366 @@
+#include "skin/sSkinLoader.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "skin/ImageDecode.h"
+#include "skin/acMemIni.h"
+#include "skin/sSkinColorShift.h"
+#include "skin/sSkinManager.h"
+#include "skin/sSkinProps.h"
+#include "skin/sSysColors.h"
+
+namespace wakespan {
+
+const char* const kSkinTooNewMessage =
+    "This skin was made for a newer version of the skin engine than this one and may not be shown fully.\n"
+    "Please update the components.";
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double kNewestSupportedVersion = 6.99;
+
+int32_t ToInteger(const std::string& text) {
+  const std::optional<int32_t> v = ParseSkinInteger(text);
+  if (!v) throw ESkinError("'" + text + "' is not a valid integer value");
+  return *v;
+}
+
+std::shared_ptr<Bitmap> DecodeSkinImage(const ByteBuffer& bytes, bool keep32) {
+  DecodedImage decoded = DecodeImage(bytes.data(), bytes.size());
+  if (!decoded.Ok() || decoded.Image.Width() == 0) return nullptr;
+  if (!keep32 && decoded.Image.Format() != PixelFormat::Bgr24)
+    decoded.Image = decoded.Image.ConvertedTo(PixelFormat::Bgr24);
+  return std::make_shared<Bitmap>(std::move(decoded.Image));
+}
+
+class ModelBuilder {
+ public:
+  ModelBuilder(const TacMemIni& ini, const SkinImageSource& images, const SkinBuildSettings& settings,
+               TsSkinModel& model)
+      : ini_(ini), images_(images), settings_(settings), m_(model) {}
+
+  void Build() {
+    m_.SkinIsPacked = settings_.Packed;
+    m_.SkinData.SkinPath = settings_.SkinPath;
+    LoadMaskTable();
+    LoadPatternTable();
+    LoadAllGeneralData();
+    InitConstantIndexes();
+    ApplySkinColorShift(m_, settings_.HueOffset, settings_.Saturation);
+  }
+
+ private:
+  std::shared_ptr<Bitmap> LoadImage(const std::string& name, bool keep32) const {
+    ByteBuffer storage;
+    const ByteBuffer* bytes = images_.Find(name, storage);
+    return bytes ? DecodeSkinImage(*bytes, keep32) : nullptr;
+  }
+
+  // Every (section, key) in file order; a repeated section name reads the
+  // first section of that name, as reading by name does.
+  template <typename Visit>
+  void ForEachValue(Visit visit) const {
+    for (const TacIniSection& listed : ini_.Sections()) {
+      const TacIniSection* section = ini_.FindSection(listed.Name);
+      for (const TacIniKey& key : section->Keys) visit(listed.Name, key.Name, *ini_.Find(listed.Name, key.Name));
+    }
+  }
+
+  void LoadMaskTable() {
+    const std::string master = ini_.ReadString(s_GlobalInfo, s_MasterBitmap, "");
+    if (!master.empty()) m_.MasterBitmap = LoadImage(master, false);
+    ForEachValue([this](const std::string& section, const std::string& key, const std::string& value) {
+      if (value.empty() || (SameTextAscii(section, s_GlobalInfo) && SameTextAscii(key, s_MasterBitmap))) return;
+      ImageReference ref = ParseImageReference(section, key, value);
+      if (ref.kind == ImageReference::None) return;
+      if (ref.kind == ImageReference::File) {
+        const bool png = UpperCase(ref.fileName).find(".PNG") != std::string::npos;
+        ref.entry.Bmp = LoadImage(ref.fileName, png || ref.entry.ImgType == itisaTexture);
+        if (!ref.entry.Bmp) return;
+        ref.entry.R = Rect{0, 0, ref.entry.Bmp->Width(), ref.entry.Bmp->Height()};
+        if (!ref.ownBorders) ComputeMaskBorders(ref.entry);
+      }
+      m_.ma.push_back(std::move(ref.entry));
+    });
+  }
+
+  void LoadPatternTable() {
+    ForEachValue([this](const std::string& section, const std::string& key, const std::string& value) {
+      const std::string upper = UpperCase(value);
+      if (upper.find(".JPG") == std::string::npos && upper.find(".JPEG") == std::string::npos) return;
+      std::shared_ptr<Bitmap> image = LoadImage(upper, false);
+      if (!image) return;
+      if (int64_t(image->Width()) * image->Height() >= kMinPatternPixels) {
+        m_.pa.push_back(TsPatternData{std::move(image), section, key});
+        return;
+      }
+      TsMaskData texture;
+      texture.R = Rect{0, 0, image->Width(), image->Height()};
+      texture.Bmp = std::move(image);
+      texture.ClassName = UpperCase(section);
+      texture.PropertyName = UpperCase(key);
+      texture.ImageCount = 1;
+      texture.ImgType = itisaTexture;
+      m_.ma.push_back(std::move(texture));
+    });
+  }
+
+  // Walks the PARENTCLASS chain until `read` gives a value other than
+  // `absent`; a section met twice ends the walk.
+  template <typename T, typename Read>
+  T ReadInherited(const std::string& section, T absent, Read read) const {
+    std::set<std::string> visited;
+    std::string current = section;
+    while (true) {
+      const T value = read(current);
+      if (!(value == absent)) return value;
+      visited.insert(UpperCase(current));
+      const std::string parent = ini_.ReadString(current, s_ParentClass, "?");
+      if (parent.empty() || parent == "?" || parent == current || visited.count(UpperCase(parent))) return absent;
+      current = parent;
+    }
+  }
+
+  std::string ReadInheritedString(const std::string& section, const char* key, const std::string& def) const {
+    const std::string v = ReadInherited<std::string>(
+        section, "?", [&](const std::string& s) { return ini_.ReadString(s, key, "?"); });
+    return v == "?" ? def : v;
+  }
+
+  int32_t ReadInheritedInteger(const std::string& section, const char* key, int32_t def) const {
+    const int32_t v = ReadInherited<int32_t>(section, -1, [&](const std::string& s) {
+      return ini_.ReadInteger(s, key, -1);
+    });
+    return v == -1 ? def : v;
+  }
+
+  bool ReadInheritedBool(const std::string& section, const char* key) const {
+    return UpperCase(ReadInheritedString(section, key, "FALSE")) == "TRUE";
+  }
+
+  int16_t GlobalShort(const char* key, int32_t def) const {
+    return int16_t(ini_.ReadInteger(s_GlobalInfo, key, def));
+  }
+  // Keys whose default is a text: a value that is not a number is an error.
+  int16_t GlobalShortStrict(const char* key, const char* def) const {
+    return int16_t(ToInteger(ini_.ReadString(s_GlobalInfo, key, def)));
+  }
+
+  void LoadSkinData() {
+    TsSkinData& d = m_.SkinData;
+    d.Version = ParseSkinFloat(ini_.ReadString(s_GlobalInfo, "VERSION", "0")).value_or(0);
+    d.Author = ini_.ReadString(s_GlobalInfo, "AUTHOR", "");
+    d.Description = ini_.ReadString(s_GlobalInfo, "DESCRIPTION", "");
+    d.ExBorderWidth = GlobalShort("BORDERWIDTH", 4);
+    d.ExTitleHeight = GlobalShort("TITLEHEIGHT", 30);
+    d.ExMaxHeight = GlobalShort("MAXHEIGHT", 0);
+    d.ExContentOffs = GlobalShort("FORMOFFSET", 8);
+    d.ExCenterOffs = GlobalShort("CENTEROFFSET", 0);
+    d.ExDrawMode = GlobalShort("BORDERMODE", 0);
+    d.Shadow1Color = ini_.ReadInteger(s_GlobalInfo, "SHADOW1COLOR", 0);
+    d.Shadow1Offset = GlobalShortStrict("SHADOW1OFFSET", "0");
+    d.Shadow1Blur = GlobalShortStrict("SHADOW1BLUR", "-1");
+    d.Shadow1Transparency = GlobalShortStrict("SHADOW1TRANSPARENCY", "0");
+    d.BISpacing = GlobalShort("BISPACE", 0);
+    d.BIVAlign = GlobalShort("BIVALIGN", 0);
+    d.BIRightMargin = GlobalShort("BIRIGHT", 0);
+    d.BILeftMargin = GlobalShort("BILEFT", 0);
+    d.BITopMargin = GlobalShort("BITOP", 0);
+    d.BorderColor = ini_.ReadInteger(s_GlobalInfo, "BORDERCOLOR", 0);
+    d.BIKeepHUE = GlobalShort("BIKEEPHUE", 0);
+    d.BICloseGlow = GlobalShortStrict("BICONCLOSEGLOW", "0");
+    d.BICloseGlowMargin = GlobalShortStrict("BICONCLOSEGLOWMARGIN", "0");
+    d.BIMaxGlow = GlobalShortStrict("BICONMAXGLOW", "0");
+    d.BIMaxGlowMargin = GlobalShortStrict("BICONMAXGLOWMARGIN", "0");
+    d.BIMinGlow = GlobalShortStrict("BICONMINGLOW", "0");
+    d.BIMinGlowMargin = GlobalShortStrict("BICONMINGLOWMARGIN", "0");
+    if (d.Version > kNewestSupportedVersion && settings_.OnMessage) settings_.OnMessage(kSkinTooNewMessage);
+  }
+
+  void ReadColors(const std::string& s, const char* const keys[5], const TColor defs[5], TColor out[5]) const {
+    for (int i = 0; i < 5; ++i) out[i] = ReadInheritedInteger(s, keys[i], defs[i]);
+  }
+
+  TsGeneralData ReadGeneralData(const std::string& s) const {
+    static const char* const fontKeys[5] = {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"};
+    static const char* const hotFontKeys[5] = {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT",
+                                               "HOTTCBOTTOM"};
+    static const TColor fontDefaults[5] = {0, -1, -1, -1, -1};
+    TsGeneralData g;
+    g.ClassName = s;
+    g.ParentClass = ini_.ReadString(s, s_ParentClass, "");
+    g.Color = ColorToRGB(ReadInheritedInteger(s, "COLOR", 0xFFFFFF));
+    ReadColors(s, fontKeys, fontDefaults, g.FontColor);
+    ReadColors(s, hotFontKeys, fontDefaults, g.HotFontColor);
+    g.GiveOwnFont = ReadInheritedBool(s, "GIVEOWNFONT");
+    g.GlowCount = ReadInheritedInteger(s, "GLOW", 0);
+    g.GlowMargin = ReadInheritedInteger(s, "GLOWMARGIN", 0);
+    g.ReservedBoolean = ReadInheritedBool(s, "RESERVEDBOOLEAN");
+    g.Transparency = ReadInheritedInteger(s, "TRANSPARENCY", 0);
+    g.GradientPercent = ReadInheritedInteger(s, "GRADIENTPERCENT", 0);
+    g.GradientData = ReadInheritedString(s, "GRADIENTDATA", " ");
+    if (g.GradientData != " ") g.GradientArray = ParseGradientData(g.GradientData);
+    g.ImagePercent = ReadInheritedInteger(s, "IMAGEPERCENT", 0);
+    g.ShowFocus = ReadInheritedBool(s, "SHOWFOCUS");
+    g.FadingEnabled = ReadInheritedBool(s, "FADINGENABLED");
+    g.FadingIterations = ReadInheritedInteger(s, "FADINGITERATIONS", 5);
+    g.HotColor = ReadInheritedInteger(s, "HOTCOLOR", 0xFFFFFF);
+    g.HotTransparency = ReadInheritedInteger(s, "HOTTRANSPARENCY", 0);
+    g.HotGradientPercent = ReadInheritedInteger(s, "HOTGRADIENTPERCENT", 0);
+    g.HotGradientData = ReadInheritedString(s, "HOTGRADIENTDATA", "");
+    if (g.HotGradientData != " ") g.HotGradientArray = ParseGradientData(g.HotGradientData);
+    g.HotImagePercent = ReadInheritedInteger(s, "HOTIMAGEPERCENT", 0);
+    g.HotGlowColor = ColorToRGB(ReadInheritedInteger(s, "HGCOL", 0xFFFFFF));
+    g.GlowColor = ColorToRGB(ReadInheritedInteger(s, "GCOL", 0xFFFFFF));
+    g.HotGlowSize = uint8_t(ReadInheritedInteger(s, "HGSIZE", 0));
+    g.GlowSize = uint8_t(ReadInheritedInteger(s, "GSIZE", 0));
+    return g;
+  }
+
+  void LoadAllGeneralData() {
+    LoadSkinData();
+    m_.gd.clear();
+    for (const TacIniSection& section : ini_.Sections()) m_.gd.push_back(ReadGeneralData(section.Name));
+    for (int i = 0; i < int(m_.gd.size()); ++i) {
+      TsGeneralData& g = m_.gd[size_t(i)];
+      if (g.ClassName == s_GlobalInfo) continue;
+      g.BorderIndex = m_.GetMaskIndex(i, g.ClassName, s_BordersMask);
+      g.ImgTL = m_.GetMaskIndex(i, g.ClassName, s_ImgTopLeft);
+      g.ImgTR = m_.GetMaskIndex(i, g.ClassName, s_ImgTopRight);
+      g.ImgBL = m_.GetMaskIndex(i, g.ClassName, s_ImgBottomLeft);
+      g.ImgBR = m_.GetMaskIndex(i, g.ClassName, s_ImgBottomRight);
+    }
+  }
+
+  // Index of `section` and, through it, its masks of the given keys.
+  struct SectionMasks {
+    int index;
+    const char* name;
+  };
+  SectionMasks Sect(const char* name, int32_t& index) const {
+    index = m_.GetSkinIndex(name);
+    return {index, name};
+  }
+  int Mask(const SectionMasks& s, const char* key) const { return m_.GetMaskIndex(s.index, s.name, key); }
+
+  void InitConstantIndexes() {
+    TConstantSkinData& c = m_.ConstData;
+    c = TConstantSkinData{};
+    const SectionMasks global = Sect(s_GlobalInfo, c.IndexGLobalInfo);
+    if (global.index >= 0) {
+      c.CheckBoxChecked = Mask(global, s_CheckBoxChecked);
+      c.CheckBoxUnChecked = Mask(global, s_CheckBoxUnChecked);
+      c.CheckBoxGrayed = Mask(global, s_CheckBoxGrayed);
+      c.RadioButtonChecked = Mask(global, s_RadioButtonChecked);
+      c.RadioButtonUnChecked = Mask(global, s_RadioButtonUnChecked);
+      c.RadioButtonGrayed = Mask(global, s_RadioButtonGrayed);
+      c.SmallCheckBoxChecked = Mask(global, s_SmallBoxChecked);
+      c.SmallCheckBoxUnChecked = Mask(global, s_SmallBoxUnChecked);
+      c.SmallCheckBoxGrayed = Mask(global, s_SmallBoxGrayed);
+      c.ExBorder = Mask(global, s_ExBorder);
+    }
+    const SectionMasks combo = Sect(s_ComboBtn, c.ComboBtnIndex);
+    c.ComboBtnBorder = m_.GetMaskIndex(s_ComboBtn, s_BordersMask);
+    c.ComboBtnBG = m_.GetTextureIndex(combo.index, s_ComboBtn, s_Pattern);
+    c.ComboBtnBGHot = m_.GetTextureIndex(combo.index, s_ComboBtn, s_HotPattern);
+    c.ComboGlyph = m_.GetMaskIndex(m_.GetSkinIndex(s_ComboBox), s_ComboBox, s_GlyphMask);
+
+    c.MaskTabTop = Mask(Sect(s_TabTop, c.IndexTabTop), s_BordersMask);
+    c.MaskTabBottom = Mask(Sect(s_TabBottom, c.IndexTabBottom), s_BordersMask);
+    c.MaskTabLeft = Mask(Sect(s_TabLeft, c.IndexTabLeft), s_BordersMask);
+    c.MaskTabRight = Mask(Sect(s_TabRight, c.IndexTabRight), s_BordersMask);
+
+    // Scroll buttons and sliders: border, glyph, pattern and hot pattern.
+    struct ScrollPart {
+      const char* section;
+      int32_t *index, *border, *glyph, *bg, *bgHot;
+    };
+    const ScrollPart parts[] = {
+        {s_ScrollBtnTop, &c.IndexScrollTop, &c.MaskScrollTop, &c.MaskArrowTop, &c.IndexBGScrollTop,
+         &c.IndexBGHotScrollTop},
+        {s_ScrollBtnBottom, &c.IndexScrollBottom, &c.MaskScrollBottom, &c.MaskArrowBottom, &c.IndexBGScrollBottom,
+         &c.IndexBGHotScrollBottom},
+        {s_ScrollBtnLeft, &c.IndexScrollLeft, &c.MaskScrollLeft, &c.MaskArrowLeft, &c.IndexBGScrollLeft,
+         &c.IndexBGHotScrollLeft},
+        {s_ScrollBtnRight, &c.IndexScrollRight, &c.MaskScrollRight, &c.MaskArrowRight, &c.IndexBGScrollRight,
+         &c.IndexBGHotScrollRight},
+        {s_ScrollSliderV, &c.IndexSliderVert, &c.MaskSliderVert, &c.MaskSliderGlyphVert, &c.ScrollSliderBGVert,
+         &c.ScrollSliderBGHotVert},
+        {s_ScrollSliderH, &c.IndexSliderHorz, &c.MaskSliderHorz, &c.MaskSliderGlyphHorz, &c.ScrollSliderBGHorz,
+         &c.ScrollSliderBGHotHorz},
+    };
+    for (const ScrollPart& p : parts) {
+      const SectionMasks s = Sect(p.section, *p.index);
+      *p.border = Mask(s, s_BordersMask);
+      *p.glyph = Mask(s, s_GlyphMask);
+      *p.bg = Mask(s, s_Pattern);
+      *p.bgHot = Mask(s, s_HotPattern);
+    }
+    struct ScrollBar {
+      const char* section;
+      int32_t *index, *border, *bg, *bgHot;
+    };
+    const ScrollBar bars[] = {
+        {s_ScrollBar1H, &c.IndexScrollBar1H, &c.MaskScrollBar1H, &c.BGScrollBar1H, &c.BGHotScrollBar1H},
+        {s_ScrollBar1V, &c.IndexScrollBar1V, &c.MaskScrollBar1V, &c.BGScrollBar1V, &c.BGHotScrollBar1V},
+        {s_ScrollBar2H, &c.IndexScrollBar2H, &c.MaskScrollBar2H, &c.BGScrollBar2H, &c.BGHotScrollBar2H},
+        {s_ScrollBar2V, &c.IndexScrollBar2V, &c.MaskScrollBar2V, &c.BGScrollBar2V, &c.BGHotScrollBar2V},
+    };
+    for (const ScrollBar& b : bars) {
+      const SectionMasks s = Sect(b.section, *b.index);
+      *b.border = Mask(s, s_BordersMask);
+      *b.bg = Mask(s, s_Pattern);
+      *b.bgHot = Mask(s, s_HotPattern);
+    }
+  }
+
+  const TacMemIni& ini_;
+  const SkinImageSource& images_;
+  const SkinBuildSettings& settings_;
+  TsSkinModel& m_;
+};
+
+}  // namespace
+
+const ByteBuffer* PackedImageSource::Find(const std::string& name, ByteBuffer&) const {
+  const TacImageItem* item = reader_.FindImage(name);
+  return item ? &item->FileStream : nullptr;
+}
+
+bool ReadFileIgnoringCase(const std::string& directory, const std::string& name, ByteBuffer& out) {
+  std::error_code ec;
+  fs::path path = fs::path(directory) / name;
+  if (!fs::is_regular_file(path, ec)) {
+    const fs::path folder = path.parent_path();
+    const std::string wanted = UpperCase(path.filename().string());
+    path.clear();
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      if (UpperCase(it->path().filename().string()) == wanted && it->is_regular_file(ec)) {
+        path = it->path();
+        break;
+      }
+    }
+    if (path.empty()) return false;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+const ByteBuffer* DirectoryImageSource::Find(const std::string& name, ByteBuffer& storage) const {
+  const bool ownPath = name.find(':') != std::string::npos;
+  return ReadFileIgnoringCase(ownPath ? std::string() : directory_, name, storage) ? &storage : nullptr;
+}
+
+void BuildSkinModel(const TacMemIni& options, const SkinImageSource& images, const SkinBuildSettings& settings,
+                    TsSkinModel& model) {
+  ModelBuilder(options, images, settings, model).Build();
+}
+
+}  // namespace wakespan
