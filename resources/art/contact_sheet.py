@@ -14,7 +14,9 @@ and actual_size.png (everything at 1:1 and 2:1 on menu-like colours).
 import os
 import sys
 
-from PIL import Image, ImageDraw
+sys.dont_write_bytecode = True
+
+from PIL import Image, ImageDraw  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)

@@ -13,6 +13,7 @@ PNG files are written by PIL, which stores no time stamps, so every run
 gives identical bytes.
 """
 
+import io
 import struct
 
 from PIL import Image
@@ -50,11 +51,6 @@ def bmp_bytes(img, bpp=32):
     offset = 14 + len(info)
     head = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
     return head + info + data
-
-
-def write_bmp(path, img, bpp=32):
-    with open(path, "wb") as f:
-        f.write(bmp_bytes(img, bpp))
 
 
 def read_bmp(path):
@@ -117,13 +113,10 @@ def ico_bytes(images):
     return bytes(out)
 
 
-def write_ico(path, images):
-    with open(path, "wb") as f:
-        f.write(ico_bytes(images))
-
-
-def write_png(path, img):
-    img.save(path, format="PNG", optimize=False)
+def png_bytes(img):
+    buf = io.BytesIO()
+    img.save(buf, format="PNG", optimize=False)
+    return buf.getvalue()
 
 
 def flatten_on_key(img, key=(255, 0, 255), threshold=128):

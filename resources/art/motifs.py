@@ -46,32 +46,34 @@ def red_cross_square(c):
 
 def _box_with_disc(c, pal, front_art):
     # Carton seen from the front-left: front face, lid and right side.
-    front = c.poly([(1, 6), (10, 6), (10, 15), (1, 15)])
-    lid = c.poly([(1, 6), (4, 3), (13, 3), (10, 6)])
-    side = c.poly([(10, 6), (13, 3), (13, 12), (10, 15)])
+    front = c.poly([(0, 5), (10, 5), (10, 15), (0, 15)])
+    lid = c.poly([(0, 5), (3, 1), (14, 1), (10, 5)])
+    side = c.poly([(10, 5), (14, 1), (14, 11), (10, 15)])
     whole = c.union(front, lid, side)
     c.fill(whole, pal.edge)
     inner = c.grow(whole, -1)
     c.fill(c.clip(lid, inner), pal.hi)
-    c.fill(c.clip(front, inner), pal.grad(6, 15))
+    c.fill(c.clip(front, inner), pal.grad(5, 15))
     c.fill(c.clip(side, inner), pal.lo)
-    c.fill(c.clip(c.line([(10.5, 6), (10.5, 15)], 1, cap=False), whole), pal.edge)
-    c.fill(c.clip(c.line([(1, 6.5), (10.5, 6.5), (13.5, 3.5)], 1, cap=False), whole), pal.edge)
+    c.fill(c.clip(c.rect((10, 5, 11, 15)), whole), pal.edge)
+    c.fill(c.clip(c.union(c.rect((0, 5, 11, 6)), c.line([(10.5, 5.5), (14, 2)], 1, cap=False)), whole), pal.edge)
     front_art(c)
-    # The disc leaning out of the open lid.
-    cd = c.disc(11, 5, 4.5)
-    c.fill(cd, (92, 100, 116))
-    c.fill(c.grow(cd, -1), vgrad(1, 9, (250, 252, 255), (170, 184, 206)))
-    c.fill(c.clip(c.poly([(11, 5), (15, 1), (16, 4)]), c.grow(cd, -1)), (150, 200, 255), opacity=0.7)
-    c.fill(c.clip(c.poly([(11, 5), (16, 6), (14, 9.5)]), c.grow(cd, -1)), (255, 200, 120), opacity=0.6)
-    c.fill(c.disc(11, 5, 1.5), (92, 100, 116))
-    c.erase(c.disc(11, 5, 0.75))
+    # A compact disc leaning against the front.
+    cd_box = (7, 7, 16, 16)
+    cd = c.ellipse(cd_box)
+    c.outlined(cd, (84, 92, 108), vgrad(7, 16, (252, 253, 255), (176, 188, 208)))
+    inner_cd = c.grow(cd, -1)
+    c.fill(c.clip(c.poly([(11.5, 11.5), (8, 7), (11, 7)]), inner_cd), (120, 180, 255), opacity=0.8)
+    c.fill(c.clip(c.poly([(11.5, 11.5), (16, 10), (16, 13)]), inner_cd), (255, 140, 200), opacity=0.7)
+    c.fill(c.clip(c.poly([(11.5, 11.5), (13, 16), (10, 16)]), inner_cd), (255, 220, 90), opacity=0.7)
+    c.fill(c.disc(11.5, 11.5, 1.5), (84, 92, 108))
+    c.fill(c.disc(11.5, 11.5, 0.7), (240, 242, 246))
 
 
 def software_box(c):
     def art(cc):
-        cc.fill(cc.rect((2, 9, 10, 11)), BLUE.grad(9, 11))
-        cc.fill(cc.rect((2, 12, 7, 13)), (200, 40, 30))
+        cc.fill(cc.rect((1, 7, 10, 9)), BLUE.grad(7, 9))
+        cc.fill(cc.rect((2, 10, 6, 11)), (200, 40, 30))
     _box_with_disc(c, CARTON, art)
 
 
@@ -98,10 +100,10 @@ def monitor_control_panel(c):
 
 
 def gears_window_check(c):
-    gear(c, 5.5, 5.5, 5.5, 4.0, 8, 1.2)
-    gear(c, 12.5, 3.5, 3.5, 2.4, 6, 0.8, phase=0.3)
-    window(c, (4, 7, 14, 16))
-    check(c, 9, 9)
+    gear(c, 12.5, 4, 3.5, 2.4, 6, 0.8, phase=0.25)
+    gear(c, 6, 6, 6, 4.3, 8, 1.2)
+    window(c, (6, 8, 15, 16))
+    check(c, 8.5, 9)
 
 
 def calendar_clock(c):
@@ -139,13 +141,13 @@ def monitor_arrow(c):
 def folder_window_check(c):
     folder(c, (0, 2, 14, 14))
     window(c, (5, 5, 13, 12))
-    check(c, 9, 9)
+    check(c, 8.5, 9)
 
 
 def globe_window_check(c):
     globe(c, (0, 0, 12, 12))
     window(c, (5, 6, 14, 14))
-    check(c, 9, 9)
+    check(c, 8.5, 9)
 
 
 def keyboard(c):
@@ -177,7 +179,7 @@ def mouse(c):
 def monitor_window_check(c):
     scr = monitor(c)
     window(c, (scr[0] + 1, scr[1], scr[2] - 2, scr[3]))
-    check(c, 9, 8)
+    check(c, 8.5, 8)
 
 
 def console(c):
@@ -228,7 +230,7 @@ def stacked_cubes(c):
 
 
 def gear_wheel(c):
-    gear(c, 8, 8, 7.6, 5.6, 8, 2.0, phase=math.pi / 8)
+    gear(c, 8, 8, 7.5, 5.5, 8, 2.0)
 
 
 def loudspeaker(c):
@@ -240,16 +242,16 @@ def loudspeaker(c):
 
 
 def globe_orbit(c):
-    ring_box = (0, 5, 16, 13)
-    back = c.arc(ring_box, 180, 360, 1.6)
-    c.fill(back, ORANGE.lo)
-    globe(c, (2, 1, 14, 13))
-    front = c.arc(ring_box, 10, 180, 1.8)
-    c.fill(c.grow(front, 0.5), ORANGE.edge)
-    c.fill(front, ORANGE.grad(9, 13))
-    head = c.poly([(12.4, 8.2), (16, 6.2), (16, 11.4)])
-    c.fill(c.grow(head, 0.5), ORANGE.edge)
-    c.fill(head, ORANGE.grad(6, 12))
+    globe(c, (1, 4, 13, 16))
+    # An arrow circling over the globe, clockwise, head at the right.
+    cx, cy, r = 7.5, 9.5, 7
+    path = c.arc((cx - r, cy - r, cx + r, cy + r), 175, 305, 1.6)
+    end = math.radians(310)
+    tip = (cx + r * math.cos(end), cy + r * math.sin(end))
+    head = c.poly([(tip[0] - 2.6, tip[1] - 1.6), (tip[0] + 2.6, tip[1] - 2.4), (tip[0] + 1.4, tip[1] + 2.6)])
+    arrow = c.union(path, head)
+    c.fill(c.grow(arrow, 0.6), ORANGE.edge)
+    c.fill(arrow, ORANGE.grad(1, 10))
 
 
 def computer_check(c):

@@ -84,11 +84,11 @@ def glyph_cross(c, x0, y0, x1, y1, colour, width=2.2, edge=None):
 # ---- badges ------------------------------------------------------------------
 
 def check(c, x=9, y=8):
-    """Green check mark in the 7 x 7 square at (x, y), dark-edged."""
-    pts = [(x + 1.2, y + 3.6), (x + 3, y + 5.5), (x + 6.2, y + 1.4)]
-    c.fill(c.line(pts, 3.8), (255, 255, 255, 235))
-    c.fill(c.line(pts, 3.0), GREEN.edge)
-    c.fill(c.line(pts, 1.5), vgrad(y, y + 7, (120, 230, 90), (30, 160, 30)))
+    """Green check mark in the 7 x 7 square at (x, y), dark-edged with a white halo."""
+    pts = [(x + 1.2, y + 3.6), (x + 2.9, y + 5.3), (x + 5.6, y + 1.6)]
+    c.fill(c.line(pts, 3.4), (255, 255, 255, 235))
+    c.fill(c.line(pts, 2.7), GREEN.edge)
+    c.fill(c.line(pts, 1.3), vgrad(y, y + 7, (130, 236, 100), (30, 160, 30)))
 
 
 def clock(c, box):
