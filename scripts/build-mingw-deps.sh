@@ -41,7 +41,7 @@ build_target() { # triplet
     -DWITH_JPEG8=OFF -DCMAKE_INSTALL_LIBDIR=lib >/dev/null
   cmake --build "$work/jpeg" --target install >/dev/null
   # Debian's packaging leaves the static archive out of the install step.
-  install -m 644 "$work/jpeg/libjpeg.a" "$prefix/lib/libjpeg.a"
+  install -D -m 644 "$work/jpeg/libjpeg.a" "$prefix/lib/libjpeg.a"
 
   cmake -S "$png_src" -B "$work/png" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
