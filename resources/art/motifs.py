@@ -122,12 +122,13 @@ def monitor_paint(c):
     c.fill(c.disc(5, 4.5, 1.5), (255, 226, 60))
     hill = c.clip(c.ellipse((1, 6.5, 15, 16)), c.rect(scr))
     c.fill(hill, GREEN.grad(7, 10))
-    # Brush lying across the lower right corner.
-    c.fill(c.line([(15.2, 15.2), (11.5, 11.5)], 2.6), (110, 50, 10))
-    c.fill(c.line([(15.2, 15.2), (11.5, 11.5)], 1.4), (200, 120, 50))
-    c.fill(c.line([(11.6, 11.6), (10, 10)], 2.6), (80, 86, 100))
-    c.fill(c.line([(10.2, 10.2), (8.2, 8.2)], 2.4), (40, 20, 10))
-    c.fill(c.line([(9.8, 9.8), (7.8, 7.8)], 1.4), (230, 40, 30))
+    # Brush lying across the lower right corner, tip on the screen.
+    handle, ferrule, hair = [(15.4, 15.4), (11.6, 11.6)], [(11.6, 11.6), (9.8, 9.8)], [(9.8, 9.8), (7.4, 7.4)]
+    brush = c.union(c.line(handle, 2.2), c.line(ferrule, 2.6), c.line(hair, 2.6))
+    c.fill(c.grow(brush, 0.7), (50, 26, 8))
+    c.fill(c.line(handle, 2.2), vgrad(11, 16, (236, 170, 90), (170, 90, 30)))
+    c.fill(c.line(ferrule, 2.6), STEEL.grad(9, 12))
+    c.fill(c.line(hair, 2.6), (226, 40, 30))
 
 
 def monitor_arrow(c):
@@ -184,9 +185,10 @@ def monitor_window_check(c):
 
 def console(c):
     window(c, (0, 1, 16, 15), body=(18, 20, 28))
-    prompt = c.line([(2.5, 6.5), (4.5, 8.5), (2.5, 10.5)], 1.2, cap=False)
-    c.fill(prompt, (230, 236, 244))
-    c.fill(c.rect((6, 10, 9, 11)), (230, 236, 244))
+    # The ">" as a two-pixel staircase, then the cursor bar.
+    for y, x in ((6, 2), (7, 3), (8, 4), (9, 3), (10, 2)):
+        c.fill(c.rect((x, y, x + 2, y + 1)), (230, 236, 244))
+    c.fill(c.rect((7, 10, 10, 11)), (230, 236, 244))
 
 
 def monitor_info(c):
@@ -226,7 +228,7 @@ def battery_plug(c):
 def stacked_cubes(c):
     cube(c, 0, 7, 9, BLUE)
     cube(c, 7, 7, 9, GREEN)
-    cube(c, 3.5, 0, 9, ORANGE)
+    cube(c, 3, 0, 9, ORANGE)
 
 
 def gear_wheel(c):
@@ -237,8 +239,10 @@ def loudspeaker(c):
     cone = c.poly([(1, 5), (4, 5), (8, 1.5), (8, 14.5), (4, 11), (1, 11)])
     c.outlined(cone, DARK.edge, vgrad(1, 15, (190, 198, 212), (84, 92, 108)))
     c.fill(c.rect((4, 6, 5, 10)), DARK.edge, opacity=0.7)
-    for r in (3, 5.5):
-        c.fill(c.arc((8 - r, 8 - r, 8 + r, 8 + r), -50, 50, 1.3), BLUE.lo)
+    # Sound waves as pixel-fitted brackets: a straight run with stepped ends.
+    for x, y0, y1 in ((10, 6, 10), (12, 4, 12), (14, 3, 13)):
+        wave = c.union(c.rect((x, y0, x + 1, y1)), c.rect((x - 1, y0 - 1, x, y0)), c.rect((x - 1, y1, x, y1 + 1)))
+        c.fill(wave, BLUE.lo)
 
 
 def globe_orbit(c):

@@ -7,7 +7,7 @@ white gloss on round objects, and shapes placed on whole pixels.
 
 import math
 
-from canvas import Canvas, gear_points, vgrad
+from canvas import gear_points, mix, vgrad
 
 WHITE = (255, 255, 255)
 
@@ -173,18 +173,19 @@ def page(c, box, fold=3):
     return c.grow(shape, -1)
 
 
-def cube(c, x, y, s, pal):
-    """Isometric cube in an s x s box at (x, y): light top, mid left, dark right."""
-    q = s / 4
-    top = c.poly([(x, y + q), (x + s / 2, y), (x + s, y + q), (x + s / 2, y + 2 * q)])
-    left = c.poly([(x, y + q), (x + s / 2, y + 2 * q), (x + s / 2, y + s), (x, y + s - q)])
-    right = c.poly([(x + s / 2, y + 2 * q), (x + s, y + q), (x + s, y + s - q), (x + s / 2, y + s)])
-    whole = c.union(top, left, right)
+def cube(c, x, y, s, pal, d=2):
+    """Cube in oblique view in an s x s box at (x, y): front square, lid
+    slanting back by d pixels and the right side; light top, dark side."""
+    f = s - d
+    front = c.rect((x, y + d, x + f, y + s))
+    top = c.poly([(x, y + d), (x + d, y), (x + s, y), (x + f, y + d)])
+    side = c.poly([(x + f, y + d), (x + s, y), (x + s, y + f), (x + f, y + s)])
+    whole = c.union(front, top, side)
     c.fill(whole, pal.edge)
     inner = c.grow(whole, -1)
-    c.fill(c.clip(top, inner), pal.hi)
-    c.fill(c.clip(left, inner), pal.grad(y, y + s * 1.6))
-    c.fill(c.clip(right, inner), pal.lo)
-    # Keep the edges between the faces visible.
-    c.fill(c.clip(c.line([(x + s / 2, y + 2 * q), (x + s / 2, y + s)], 0.8, cap=False), inner), pal.edge, opacity=0.6)
-    c.fill(c.clip(c.line([(x + 0.5, y + q), (x + s / 2, y + 2 * q), (x + s - 0.5, y + q)], 0.8, cap=False), inner), pal.edge, opacity=0.45)
+    c.fill(c.clip(top, inner), mix(pal.hi, WHITE, 0.35))
+    c.fill(c.clip(front, inner), pal.grad(y + d, y + s))
+    c.fill(c.clip(side, inner), mix(pal.lo, pal.edge, 0.35))
+    # Edges between the faces, on whole pixels.
+    c.fill(c.rect((x, y + d, x + f, y + d + 1)), pal.edge)
+    c.fill(c.rect((x + f - 1, y + d, x + f, y + s)), pal.edge)
