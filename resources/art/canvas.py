@@ -22,12 +22,6 @@ def mix(c0, c1, t):
     return tuple(round(a + (b - a) * t) for a, b in zip(c0, c1))
 
 
-def shade(c, t):
-    """Darken (t < 0, towards black) or lighten (t > 0, towards white)."""
-    target = (0, 0, 0) if t < 0 else (255, 255, 255)
-    return mix(c[:3], target, abs(t)) + tuple(c[3:])
-
-
 class Linear:
     """Linear gradient between two points, with colour stops (t, rgba)."""
 
@@ -49,10 +43,6 @@ def vgrad(y0, y1, top, bottom, *middle):
     """Vertical gradient from top colour at y0 to bottom colour at y1."""
     stops = [(0.0, top)] + list(middle) + [(1.0, bottom)]
     return Linear((0, y0), (0, y1), *stops)
-
-
-def hgrad(x0, x1, left, right):
-    return Linear((x0, 0), (x1, 0), (0.0, left), (1.0, right))
 
 
 class Canvas:
@@ -202,9 +192,6 @@ class Canvas:
         """The icon look: the shape in its outline colour with the fill inset by width."""
         self.fill(mask, outline)
         self.fill(self.grow(mask, -width), paint)
-
-    def coverage(self):
-        return self.img.getchannel("A")
 
     # ---- output -----------------------------------------------------------
     def result(self):

@@ -262,9 +262,8 @@ def computer_check(c):
     plate(c, (11, 2, 16, 16), STEEL, radius=1)
     c.fill(c.rect((12, 4, 15, 5)), DARK.lo)
     c.fill(c.rect((13, 13, 14, 14)), (60, 200, 60))
-    scr = monitor(c, (0, 1, 12, 11), screen=PAPER)
+    monitor(c, (0, 1, 12, 11), screen=PAPER)
     check(c, 3, 2)
-    del scr
 
 
 def monitor_graph(c):

@@ -1,7 +1,7 @@
 """The power-button motif (application icon, running-time and about
 pictures) and the stop-sign glyph of the countdown Cancel button."""
 
-from canvas import Canvas, vgrad, shade
+from canvas import Canvas, vgrad
 
 BODY_TOP = (196, 34, 30)
 BODY_BOTTOM = (92, 6, 6)
