@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skin/PixelOps.h"
+
 namespace wakespan {
 
 bool Bitmap::IsAcceptableSize(int64_t width, int64_t height) {
@@ -20,17 +22,16 @@ Bitmap::Bitmap(int width, int height, PixelFormat format) : format_(format) {
 
 uint32_t Bitmap::Pixel(int x, int y) const {
   const uint8_t* p = Row(y) + x * BytesPerPixel();
-  uint32_t color = p[0] << 16 | p[1] << 8 | p[2];
-  if (format_ == PixelFormat::Bgra32) color |= uint32_t{p[3]} << 24;
-  return color;
+  return format_ == PixelFormat::Bgra32 ? ReadColor32(p) : ReadColor24(p);
 }
 
 void Bitmap::SetPixel(int x, int y, uint32_t color) {
   uint8_t* p = Row(y) + x * BytesPerPixel();
-  p[0] = static_cast<uint8_t>(color >> 16);
-  p[1] = static_cast<uint8_t>(color >> 8);
-  p[2] = static_cast<uint8_t>(color);
-  if (format_ == PixelFormat::Bgra32) p[3] = static_cast<uint8_t>(color >> 24);
+  if (format_ == PixelFormat::Bgra32) {
+    WriteColor32(p, color);
+  } else {
+    WriteColor24(p, color);
+  }
 }
 
 Bitmap Bitmap::ConvertedTo(PixelFormat format) const {

@@ -31,4 +31,24 @@ inline bool operator==(const Rect& a, const Rect& b) {
 }
 inline bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
 
+// The part of a run of `count` positions, starting at `dst` in a destination
+// of `dstSize` and at `src` in a source of `srcSize`, that lies inside both:
+// offsets First .. First + Count - 1 of the run. Wide arithmetic keeps huge
+// or negative starts from overflowing.
+struct Span {
+  int First = 0;
+  int Count = 0;
+};
+
+inline Span ClipSpan(long long dst, long long src, long long count, int dstSize, int srcSize) {
+  long long first = 0;
+  if (-dst > first) first = -dst;
+  if (-src > first) first = -src;
+  long long end = count;
+  if (dstSize - dst < end) end = dstSize - dst;
+  if (srcSize - src < end) end = srcSize - src;
+  if (end <= first) return Span{};
+  return Span{static_cast<int>(first), static_cast<int>(end - first)};
+}
+
 }  // namespace wakespan
