@@ -19,7 +19,7 @@ class Bitmap {
  public:
   // Limits on what Create accepts, so hostile sizes never reach an allocation.
   static constexpr int kMaxDimension = 32767;
-  static constexpr int64_t kMaxPixels = int64_t{1} << 25;  // 128 MB at 32 bits
+  static constexpr int64_t kMaxPixels = int64_t{1} << 24;  // 64 MB at 32 bits
 
   Bitmap() = default;
   // A zero-filled bitmap; empty when the size is 0, negative or too large.
