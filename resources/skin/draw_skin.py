@@ -34,7 +34,7 @@ INK = (16, 19, 27)               # outer frame lines
 DEEP = (30, 34, 46)
 MENU_BG = (44, 50, 66)
 FORM_TOP, FORM_BOTTOM = (84, 95, 123), (50, 57, 77)
-EDIT_BG = (0xC5, 0xD0, 0xEB)     # 15454149
+EDIT_BG = (0xC5, 0xCF, 0xEB)     # 15454149
 ACCENT = (120, 170, 235)
 ACCENT_DARK = (46, 92, 160)
 

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "skin/acMemIni.h"
+
+namespace wakespan {
+namespace {
+
+TEST(OptionTextTest, SectionsKeysAndValuesFollowTheIniRules) {
+  const TacMemIni ini(
+      "KEY=before any section\r\n"
+      "  [ FIRST ]  \r\n"
+      "; a comment\r\n"
+      "\r\n"
+      "  Color  =  12  \r\n"
+      "EMPTY=\r\n"
+      "NOVALUE\r\n"
+      "TEXT = a = b\r\n"
+      "[SECOND]\n"
+      "COLOR=$FF\r"
+      "HEX=0x10\r\n"
+      "[first]\r\n"
+      "COLOR=99\r\n");
+  ASSERT_EQ(ini.Sections().size(), 3u);
+  EXPECT_EQ(ini.Sections()[0].Name, "FIRST");
+  EXPECT_EQ(ini.Sections()[0].Keys.size(), 4u);
+  EXPECT_EQ(ini.ReadInteger("first", "COLOR", -1), 12);  // letter case ignored, first section wins
+  EXPECT_EQ(ini.ReadString("FIRST", "TEXT", "?"), "a = b");
+  EXPECT_EQ(ini.ReadString("FIRST", "EMPTY", "?"), "");   // present for text
+  EXPECT_EQ(ini.ReadInteger("FIRST", "EMPTY", -1), -1);    // absent for integers
+  EXPECT_EQ(ini.ReadString("FIRST", "NOVALUE", "?"), "");
+  EXPECT_EQ(ini.ReadString("FIRST", "KEY", "?"), "?");
+  EXPECT_EQ(ini.ReadInteger("SECOND", "COLOR", -1), 255);
+  EXPECT_EQ(ini.ReadInteger("SECOND", "HEX", -1), 16);
+  EXPECT_EQ(ini.ReadString("MISSING", "COLOR", "d"), "d");
+}
+
+TEST(OptionTextTest, IntegersAndRealsParseAsWritten) {
+  EXPECT_EQ(ParseSkinInteger("-15"), -15);
+  EXPECT_EQ(ParseSkinInteger("2147483647"), 2147483647);
+  EXPECT_EQ(ParseSkinInteger("-2147483648"), INT32_MIN);
+  EXPECT_EQ(ParseSkinInteger("2147483648"), std::nullopt);
+  EXPECT_EQ(ParseSkinInteger("$FFFFFFFF"), -1);
+  EXPECT_EQ(ParseSkinInteger("$100000000"), std::nullopt);
+  EXPECT_EQ(ParseSkinInteger("12a"), std::nullopt);
+  EXPECT_EQ(ParseSkinInteger(""), std::nullopt);
+  EXPECT_EQ(ParseSkinInteger("-"), std::nullopt);
+  EXPECT_EQ(ParseSkinInteger("0x"), std::nullopt);
+  EXPECT_DOUBLE_EQ(*ParseSkinFloat("6.4"), 6.4);
+  EXPECT_DOUBLE_EQ(*ParseSkinFloat("-1.5e2"), -150);
+  EXPECT_EQ(ParseSkinFloat("6,4"), std::nullopt);
+  EXPECT_EQ(ParseSkinFloat("."), std::nullopt);
+}
+
+TEST(OptionTextTest, ByteOrderMarksSelectTheEncoding) {
+  EXPECT_EQ(TacMemIni("\xEF\xBB\xBF[A]\r\nK=v\r\n").ReadString("A", "K", "?"), "v");
+  const std::string utf16le("\xFF\xFE[\0A\0]\0\r\0\n\0K\0=\0\xE9\0", 18);
+  EXPECT_EQ(TacMemIni(utf16le).ReadString("A", "K", "?"), "\xC3\xA9");
+  const std::string utf16be("\xFE\xFF\0[\0A\0]\0\n\0K\0=\0v", 16);
+  EXPECT_EQ(TacMemIni(utf16be).ReadString("A", "K", "?"), "v");
+  EXPECT_NO_THROW(TacMemIni(std::string("\xFF\xFE\x00\xD8", 4)));  // lone surrogate
+}
+
+}  // namespace
+}  // namespace wakespan
