@@ -6,7 +6,9 @@
 #                                   (for anything that may end the session:
 #                                   ExitWindowsEx ends every process of a prefix)
 #   wine_env_stop_prefix PREFIX     stop that prefix's wineserver
-#   wine_env_stop                   stop everything, remove the temp dir
+#   wine_env_drop_prefix PREFIX     stop it and remove the copy
+#   wine_env_stop                   stop everything, remove the temp dir (only
+#                                   in the shell that started the session)
 #   wine_run ARGS...                run a Windows program in the current prefix
 #   wine_screenshot FILE            PNG of the whole display
 
@@ -18,9 +20,11 @@ export WINEDEBUG=-all WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-WINE_ENV_DIR=""
+# A session started by a parent script is inherited through WINE_ENV_DIR;
+# only the script that started it stops it.
+WINE_ENV_DIR="${WINE_ENV_DIR:-}"
 WINE_ENV_XVFB_PID=""
-WINE_ENV_PREFIXES=()
+WINE_ENV_OWNER=""
 
 wine_run() { "$WINE_LOADER_BIN" "$@"; }
 
@@ -47,8 +51,7 @@ _wine_env_start_xvfb() {
 _wine_env_init_prefix() {
   local prefix="$1"
   mkdir -p "$prefix"
-  WINE_ENV_PREFIXES+=("$prefix")
-  WINEPREFIX="$prefix" "$WINE_LOADER_BIN" wineboot -i >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" "$WINE_LOADER_BIN" wineboot --init >/dev/null 2>&1 || true
   WINEPREFIX="$prefix" "$WINESERVER_BIN" -w
   # Without a window manager Wine's frames must be the program's own.
   WINEPREFIX="$prefix" "$WINE_LOADER_BIN" reg add 'HKCU\Software\Wine\X11 Driver' \
@@ -59,6 +62,8 @@ _wine_env_init_prefix() {
 
 wine_env_start() {
   WINE_ENV_DIR="$(mktemp -d /tmp/wakespan-wine.XXXXXX)"
+  WINE_ENV_OWNER=1
+  export WINE_ENV_DIR
   trap wine_env_stop EXIT
   trap 'exit 130' INT TERM
   if [ "${1:-}" != "--use-display" ] || [ -z "${DISPLAY:-}" ]; then
@@ -77,7 +82,6 @@ wine_env_prefix_copy() {
   cp -al "$WINE_ENV_DIR/prefix/." "$copy/"
   local hive
   for hive in "$copy"/*.reg; do cp --remove-destination "$WINE_ENV_DIR/prefix/${hive##*/}" "$hive"; done
-  WINE_ENV_PREFIXES+=("$copy")
   echo "$copy"
 }
 
@@ -85,10 +89,18 @@ wine_env_stop_prefix() {
   WINEPREFIX="$1" "$WINESERVER_BIN" -k >/dev/null 2>&1 || true
 }
 
+# Stops a copy's wineserver and removes the copy.
+wine_env_drop_prefix() {
+  wine_env_stop_prefix "$1"
+  rm -rf "$1"
+}
+
 wine_env_stop() {
+  [ -n "$WINE_ENV_OWNER" ] || return 0
   local prefix
-  for prefix in "${WINE_ENV_PREFIXES[@]}"; do wine_env_stop_prefix "$prefix"; done
-  WINE_ENV_PREFIXES=()
+  for prefix in "$WINE_ENV_DIR"/prefix*; do
+    [ -d "$prefix" ] && wine_env_stop_prefix "$prefix"
+  done
   if [ -n "$WINE_ENV_XVFB_PID" ]; then
     kill "$WINE_ENV_XVFB_PID" 2>/dev/null || true
     wait "$WINE_ENV_XVFB_PID" 2>/dev/null || true

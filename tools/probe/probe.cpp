@@ -1,0 +1,521 @@
+// probe: drives a running Win32 program from outside, one command per call,
+// so shell scripts can inspect and operate its windows. Every command prints
+// plain text on stdout and exits 0 on success or a true answer, 1 on failure
+// or a false answer, 2 on a usage error. Windows are named by class, controls
+// by their dialog id below that window.
+#include <windows.h>
+// windows.h first: shellapi.h depends on its types.
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "tools/probe/utf8.h"
+#include "tools/probe/windows_lookup.h"
+
+namespace probe {
+namespace {
+
+using Args = std::vector<std::wstring>;
+
+constexpr DWORD kDefaultWaitMs = 10000;
+constexpr DWORD kSendTimeoutMs = 10000;
+
+int fail(const std::string& why) {
+  fprintf(stderr, "probe: %s\n", why.c_str());
+  return 1;
+}
+
+DWORD timeoutArg(const Args& args, size_t index) {
+  return index < args.size() ? static_cast<DWORD>(_wtoi(args[index].c_str())) : kDefaultWaitMs;
+}
+
+// The window a command addresses: args[0] names the top-level class, and
+// args[1], when the command takes a control, its dialog id.
+HWND topOrFail(const Args& args) {
+  HWND top = findTopLevel(args[0]);
+  if (!top) fprintf(stderr, "probe: no window of class %s\n", toUtf8(args[0]).c_str());
+  return top;
+}
+
+HWND targetOrFail(const Args& args, bool wantsControl) {
+  HWND top = topOrFail(args);
+  if (!top || !wantsControl) return top;
+  HWND control = findControl(top, _wtoi(args[1].c_str()));
+  if (!control)
+    fprintf(stderr, "probe: no control %s in %s\n", toUtf8(args[1]).c_str(),
+            toUtf8(args[0]).c_str());
+  return control;
+}
+
+LRESULT sendOrZero(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+  return static_cast<LRESULT>(result);
+}
+
+std::string rectText(const RECT& r) {
+  char line[128];
+  snprintf(line, sizeof line, "%ld %ld %ld %ld %ld %ld", r.left, r.top, r.right, r.bottom,
+           r.right - r.left, r.bottom - r.top);
+  return line;
+}
+
+int answer(bool yes) {
+  print(std::string(yes ? "1" : "0"));
+  return yes ? 0 : 1;
+}
+
+// ---- screen -------------------------------------------------------------
+
+int cmdWorkArea(const Args&) {
+  RECT area;
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return fail("no work area");
+  print(rectText(area));
+  return 0;
+}
+
+int cmdScreen(const Args&) {
+  char line[64];
+  snprintf(line, sizeof line, "%d %d", GetSystemMetrics(SM_CXSCREEN),
+           GetSystemMetrics(SM_CYSCREEN));
+  print(std::string(line));
+  return 0;
+}
+
+// ---- windows ------------------------------------------------------------
+
+int cmdExists(const Args& args) { return answer(findTopLevel(args[0]) != nullptr); }
+
+int cmdWait(const Args& args) {
+  const std::wstring& name = args[0];
+  HWND hwnd = waitFor(
+      [&] {
+        HWND h = findTopLevel(name);
+        return h && IsWindowVisible(h) ? h : nullptr;
+      },
+      timeoutArg(args, 1));
+  return hwnd ? 0 : fail("timed out waiting for " + toUtf8(name));
+}
+
+int cmdWaitGone(const Args& args) {
+  const std::wstring& name = args[0];
+  const bool gone = waitUntil(
+      [&] {
+        HWND h = findTopLevel(name);
+        return !h || !IsWindowVisible(h);
+      },
+      timeoutArg(args, 1));
+  return gone ? 0 : fail("still visible: " + toUtf8(name));
+}
+
+int cmdVisible(const Args& args) {
+  HWND hwnd = targetOrFail(args, args.size() > 1);
+  return hwnd ? answer(IsWindowVisible(hwnd) != FALSE) : 1;
+}
+
+int cmdEnabled(const Args& args) {
+  HWND hwnd = targetOrFail(args, args.size() > 1);
+  return hwnd ? answer(IsWindowEnabled(hwnd) != FALSE) : 1;
+}
+
+int cmdChecked(const Args& args) {
+  HWND hwnd = targetOrFail(args, true);
+  return hwnd ? answer(sendOrZero(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED) : 1;
+}
+
+int cmdText(const Args& args) {
+  HWND hwnd = targetOrFail(args, args.size() > 1);
+  if (!hwnd) return 1;
+  print(windowText(hwnd));
+  return 0;
+}
+
+int cmdTextToFile(const Args& args) {
+  HWND hwnd = targetOrFail(args, true);
+  if (!hwnd) return 1;
+  return writeFile(args[2], toUtf8(windowText(hwnd))) ? 0 : fail("cannot write the file");
+}
+
+int cmdSetText(const Args& args) {
+  HWND hwnd = targetOrFail(args, true);
+  if (!hwnd) return 1;
+  return sendOrZero(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[2].c_str()))
+             ? 0
+             : fail("WM_SETTEXT refused");
+}
+
+int cmdSetTextFromFile(const Args& args) {
+  HWND hwnd = targetOrFail(args, true);
+  if (!hwnd) return 1;
+  std::string bytes;
+  if (!readFile(args[2], bytes)) return fail("cannot read the file");
+  const std::wstring text = fromUtf8(bytes);
+  return sendOrZero(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()))
+             ? 0
+             : fail("WM_SETTEXT refused");
+}
+
+// Like typing: replaces the selection (put at the end first) with the text.
+int cmdType(const Args& args) {
+  HWND hwnd = targetOrFail(args, true);
+  if (!hwnd) return 1;
+  sendOrZero(hwnd, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+  sendOrZero(hwnd, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+  sendOrZero(hwnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(args[2].c_str()));
+  return 0;
+}
+
+int cmdRect(const Args& args) {
+  HWND hwnd = targetOrFail(args, args.size() > 1);
+  RECT r;
+  if (!hwnd || !GetWindowRect(hwnd, &r)) return 1;
+  print(rectText(r));
+  return 0;
+}
+
+int cmdClient(const Args& args) {
+  HWND hwnd = targetOrFail(args, args.size() > 1);
+  RECT r;
+  if (!hwnd || !GetClientRect(hwnd, &r)) return 1;
+  print(std::to_string(r.right) + " " + std::to_string(r.bottom));
+  return 0;
+}
+
+int cmdStyle(const Args& args) {
+  HWND hwnd = targetOrFail(args, args.size() > 1);
+  if (!hwnd) return 1;
+  const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+  static const struct {
+    LONG_PTR bit;
+    const char* name;
+  } kNames[] = {{WS_THICKFRAME, "THICKFRAME"}, {WS_MAXIMIZEBOX, "MAXIMIZEBOX"},
+                {WS_MINIMIZEBOX, "MINIMIZEBOX"}, {WS_CAPTION, "CAPTION"},
+                {WS_SYSMENU, "SYSMENU"}, {WS_DISABLED, "DISABLED"},
+                {WS_VISIBLE, "VISIBLE"}, {WS_TABSTOP, "TABSTOP"}};
+  char hex[32];
+  snprintf(hex, sizeof hex, "0x%08lx", static_cast<unsigned long>(style & 0xFFFFFFFF));
+  std::string line = hex;
+  for (const auto& entry : kNames)
+    if ((style & entry.bit) == entry.bit) line += std::string(" ") + entry.name;
+  print(line);
+  return 0;
+}
+
+int cmdClass(const Args& args) {
+  HWND hwnd = targetOrFail(args, args.size() > 1);
+  if (!hwnd) return 1;
+  print(className(hwnd));
+  return 0;
+}
+
+BOOL CALLBACK printChild(HWND hwnd, LPARAM) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  std::wstring text = windowText(hwnd).substr(0, 40);
+  char head[200];
+  snprintf(head, sizeof head, "%d\t%s\t%s%s\t%s\t", GetDlgCtrlID(hwnd),
+           toUtf8(className(hwnd)).c_str(), IsWindowVisible(hwnd) ? "visible" : "hidden",
+           IsWindowEnabled(hwnd) ? "" : ",disabled", rectText(r).c_str());
+  print(head + toUtf8(text));
+  return TRUE;
+}
+
+int cmdChildren(const Args& args) {
+  HWND top = topOrFail(args);
+  if (!top) return 1;
+  EnumChildWindows(top, printChild, 0);
+  return 0;
+}
+
+// Id of the control that has the keyboard focus in the window's thread.
+int cmdFocus(const Args& args) {
+  HWND top = topOrFail(args);
+  if (!top) return 1;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndFocus)
+    return fail("no focus");
+  print(std::to_string(GetDlgCtrlID(info.hwndFocus)));
+  return 0;
+}
+
+// ---- actions ------------------------------------------------------------
+
+// A click that returns when the control has handled it.
+int cmdClick(const Args& args) {
+  HWND hwnd = targetOrFail(args, true);
+  if (!hwnd) return 1;
+  sendOrZero(hwnd, BM_CLICK, 0, 0);
+  return 0;
+}
+
+// A click that may open a modal box: posted, so the probe does not block.
+int cmdPostClick(const Args& args) {
+  HWND hwnd = targetOrFail(args, true);
+  return hwnd && PostMessageW(hwnd, BM_CLICK, 0, 0) ? 0 : 1;
+}
+
+int cmdClose(const Args& args) {
+  HWND hwnd = topOrFail(args);
+  return hwnd && PostMessageW(hwnd, WM_CLOSE, 0, 0) ? 0 : 1;
+}
+
+int cmdSysCommand(const Args& args) {
+  HWND hwnd = topOrFail(args);
+  if (!hwnd) return 1;
+  static const struct {
+    const wchar_t* name;
+    WPARAM command;
+  } kCommands[] = {{L"maximize", SC_MAXIMIZE}, {L"minimize", SC_MINIMIZE},
+                   {L"restore", SC_RESTORE}, {L"close", SC_CLOSE}};
+  for (const auto& entry : kCommands)
+    if (args[1] == entry.name) return PostMessageW(hwnd, WM_SYSCOMMAND, entry.command, 0) ? 0 : 1;
+  return fail("unknown system command");
+}
+
+int cmdSetPos(const Args& args) {
+  HWND hwnd = topOrFail(args);
+  if (!hwnd) return 1;
+  const int x = _wtoi(args[1].c_str()), y = _wtoi(args[2].c_str());
+  const int w = _wtoi(args[3].c_str()), h = _wtoi(args[4].c_str());
+  return SetWindowPos(hwnd, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+}
+
+// ---- processes ----------------------------------------------------------
+
+DWORD processOf(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  return pid;
+}
+
+int cmdPid(const Args& args) {
+  HWND hwnd = topOrFail(args);
+  if (!hwnd) return 1;
+  print(std::to_string(processOf(hwnd)));
+  return 0;
+}
+
+int cmdExePath(const Args& args) {
+  HWND hwnd = topOrFail(args);
+  if (!hwnd) return 1;
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processOf(hwnd));
+  if (!process) return fail("cannot open the process");
+  wchar_t path[MAX_PATH * 4];
+  DWORD size = MAX_PATH * 4;
+  const BOOL ok = QueryFullProcessImageNameW(process, 0, path, &size);
+  CloseHandle(process);
+  if (!ok) return fail("no image name");
+  print(std::wstring(path, size));
+  return 0;
+}
+
+int cmdKill(const Args& args) {
+  HWND hwnd = findTopLevel(args[0]);
+  if (!hwnd) return 0;  // nothing left to stop
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processOf(hwnd));
+  if (!process) return fail("cannot open the process");
+  TerminateProcess(process, 1);
+  const bool ended = WaitForSingleObject(process, kDefaultWaitMs) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended ? 0 : fail("process did not end");
+}
+
+// Starts exe and reports the milliseconds until a window of the class is
+// visible; the process keeps running.
+int cmdLaunch(const Args& args) {
+  std::wstring commandLine = L"\"" + args[0] + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  LARGE_INTEGER frequency, begin, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&begin);
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info))
+    return fail("cannot start " + toUtf8(args[0]));
+  CloseHandle(info.hThread);
+  const std::wstring& name = args[1];
+  const DWORD timeout = timeoutArg(args, 2);
+  const DWORD start = GetTickCount();
+  bool shown = false;
+  while (!shown && GetTickCount() - start < timeout) {
+    HWND h = findTopLevel(name);
+    shown = h && IsWindowVisible(h);
+    if (!shown) Sleep(1);
+  }
+  QueryPerformanceCounter(&end);
+  CloseHandle(info.hProcess);
+  if (!shown) return fail("timed out waiting for " + toUtf8(name));
+  const double ms = 1000.0 * static_cast<double>(end.QuadPart - begin.QuadPart) /
+                    static_cast<double>(frequency.QuadPart);
+  char line[64];
+  snprintf(line, sizeof line, "%.1f", ms);
+  print(std::string(line));
+  return 0;
+}
+
+// ---- message boxes ------------------------------------------------------
+
+HWND boxOrFail(const Args& args) {
+  HWND top = topOrFail(args);
+  if (!top) return nullptr;
+  HWND box = waitFor([&] { return findMessageBox(top); }, timeoutArg(args, 1));
+  if (!box) fprintf(stderr, "probe: no message box\n");
+  return box;
+}
+
+BOOL CALLBACK collectStatic(HWND hwnd, LPARAM param) {
+  auto* text = reinterpret_cast<std::wstring*>(param);
+  if (className(hwnd) == L"Static") {
+    std::wstring own = windowText(hwnd);
+    if (!own.empty()) {
+      if (!text->empty()) *text += L"\n";
+      *text += own;
+    }
+  }
+  return TRUE;
+}
+
+// Prints the box's title on one line, then its static texts.
+int cmdBox(const Args& args) {
+  HWND box = boxOrFail(args);
+  if (!box) return 1;
+  std::wstring text;
+  EnumChildWindows(box, collectStatic, reinterpret_cast<LPARAM>(&text));
+  print(windowText(box));
+  print(text);
+  return 0;
+}
+
+BOOL CALLBACK findOkButton(HWND hwnd, LPARAM param) {
+  if (className(hwnd) == L"Button" && GetDlgCtrlID(hwnd) == IDOK) {
+    *reinterpret_cast<HWND*>(param) = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+int cmdBoxOk(const Args& args) {
+  HWND box = boxOrFail(args);
+  if (!box) return 1;
+  HWND ok = nullptr;
+  EnumChildWindows(box, findOkButton, reinterpret_cast<LPARAM>(&ok));
+  if (ok)
+    PostMessageW(ok, BM_CLICK, 0, 0);
+  else
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  return waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kDefaultWaitMs)
+             ? 0
+             : fail("message box stayed open");
+}
+
+// ---- registry -----------------------------------------------------------
+
+// HKLM value: prints "TYPE data"; with a file argument a text's data goes
+// there (UTF-8, exact) instead of stdout.
+int cmdRegGet(const Args& args) {
+  HKEY key;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, args[0].c_str(), 0, KEY_QUERY_VALUE, &key) !=
+      ERROR_SUCCESS)
+    return fail("no key");
+  DWORD type = 0, size = 0;
+  LONG status = RegQueryValueExW(key, args[1].c_str(), nullptr, &type, nullptr, &size);
+  std::vector<BYTE> data(size + sizeof(wchar_t), 0);
+  if (status == ERROR_SUCCESS)
+    status = RegQueryValueExW(key, args[1].c_str(), nullptr, &type, data.data(), &size);
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) return fail("no value");
+  if (type == REG_DWORD && size == sizeof(DWORD)) {
+    DWORD value;
+    memcpy(&value, data.data(), sizeof value);
+    print("REG_DWORD " + std::to_string(static_cast<long>(static_cast<LONG>(value))));
+    return 0;
+  }
+  if (type != REG_SZ && type != REG_EXPAND_SZ) {
+    print("TYPE" + std::to_string(type) + " size " + std::to_string(size));
+    return 0;
+  }
+  std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
+  if (!text.empty() && text.back() == L'\0') text.pop_back();
+  const char* typeName = type == REG_SZ ? "REG_SZ" : "REG_EXPAND_SZ";
+  if (args.size() > 2) {
+    print(std::string(typeName));
+    return writeFile(args[2], toUtf8(text)) ? 0 : fail("cannot write the file");
+  }
+  print(std::string(typeName) + " " + toUtf8(text));
+  return 0;
+}
+
+// ---- command table ------------------------------------------------------
+
+struct Command {
+  const wchar_t* name;
+  size_t minArgs;
+  const char* usage;
+  int (*run)(const Args&);
+};
+
+const Command kCommands[] = {
+    {L"workarea", 0, "workarea                      -> left top right bottom width height", cmdWorkArea},
+    {L"screen", 0, "screen                        -> width height", cmdScreen},
+    {L"exists", 1, "exists CLASS", cmdExists},
+    {L"wait", 1, "wait CLASS [ms]               until visible", cmdWait},
+    {L"waitgone", 1, "waitgone CLASS [ms]           until hidden or gone", cmdWaitGone},
+    {L"visible", 1, "visible CLASS [ID]", cmdVisible},
+    {L"enabled", 1, "enabled CLASS [ID]", cmdEnabled},
+    {L"checked", 2, "checked CLASS ID", cmdChecked},
+    {L"text", 1, "text CLASS [ID]", cmdText},
+    {L"textfile", 3, "textfile CLASS ID FILE        text as UTF-8 into FILE", cmdTextToFile},
+    {L"settext", 3, "settext CLASS ID TEXT", cmdSetText},
+    {L"settextfile", 3, "settextfile CLASS ID FILE     text from UTF-8 FILE", cmdSetTextFromFile},
+    {L"type", 3, "type CLASS ID TEXT            EM_REPLACESEL at the end", cmdType},
+    {L"rect", 1, "rect CLASS [ID]               -> screen rect and size", cmdRect},
+    {L"client", 1, "client CLASS [ID]             -> width height", cmdClient},
+    {L"style", 1, "style CLASS [ID]", cmdStyle},
+    {L"class", 1, "class CLASS [ID]", cmdClass},
+    {L"children", 1, "children CLASS                list every descendant", cmdChildren},
+    {L"focus", 1, "focus CLASS                   -> id of the focused control", cmdFocus},
+    {L"click", 2, "click CLASS ID                BM_CLICK, waits until handled", cmdClick},
+    {L"postclick", 2, "postclick CLASS ID            BM_CLICK posted", cmdPostClick},
+    {L"close", 1, "close CLASS                   posts WM_CLOSE", cmdClose},
+    {L"syscommand", 2, "syscommand CLASS maximize|minimize|restore|close", cmdSysCommand},
+    {L"setpos", 5, "setpos CLASS X Y W H          SetWindowPos", cmdSetPos},
+    {L"pid", 1, "pid CLASS", cmdPid},
+    {L"exepath", 1, "exepath CLASS                 -> image path of its process", cmdExePath},
+    {L"kill", 1, "kill CLASS                    terminates its process", cmdKill},
+    {L"launch", 2, "launch EXE CLASS [ms]         -> ms until CLASS is visible", cmdLaunch},
+    {L"box", 1, "box CLASS [ms]                -> title, then text of its message box", cmdBox},
+    {L"boxok", 1, "boxok CLASS [ms]              presses OK in its message box", cmdBoxOk},
+    {L"regget", 2, "regget KEY VALUE [FILE]       HKLM value -> TYPE data", cmdRegGet},
+};
+
+int usage() {
+  fprintf(stderr, "usage: probe COMMAND ARGS\n");
+  for (const Command& command : kCommands) fprintf(stderr, "  %s\n", command.usage);
+  return 2;
+}
+
+}  // namespace
+}  // namespace probe
+
+int main() {
+  _setmode(_fileno(stdout), _O_BINARY);
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (!argv || argc < 2) return probe::usage();
+  const probe::Args args(argv + 2, argv + argc);
+  const std::wstring name = argv[1];
+  LocalFree(argv);
+  for (const probe::Command& command : probe::kCommands)
+    if (name == command.name) {
+      if (args.size() < command.minArgs) return probe::usage();
+      return command.run(args);
+    }
+  return probe::usage();
+}
