@@ -12,7 +12,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64
   libz-mingw-w64-dev zlib1g-dev libpng-dev libjpeg-dev
-  wine64 xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev
+  wine64 fonts-wine xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev
   python3 python3-pil fonts-dejavu-core
 )
 

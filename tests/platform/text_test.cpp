@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/AppTitle.h"
 #include "platform/Text.h"
 
 namespace {
@@ -18,6 +19,19 @@ TEST(Text, MalformedInputBecomesReplacementCharacters) {
   EXPECT_EQ(FromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");   // overlong
   EXPECT_EQ(FromUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
   EXPECT_EQ(ToUtf8(platform::Text(1, char16_t(0xD800))), "\xEF\xBF\xBD");  // lone surrogate
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotInLowerCaseAfterTheFirstLetter) {
+  using platform::ApplicationTitle;
+  EXPECT_EQ(ApplicationTitle(u"C:\\Program Files\\Kovalune\\Wakespan.exe"), u"Wakespan");
+  EXPECT_EQ(ApplicationTitle(u"C:\\x\\WAKESPAN.EXE"), u"Wakespan");
+  EXPECT_EQ(ApplicationTitle(u"D:/tools/wakeSpan.v2.exe"), u"Wakespan");
+  EXPECT_EQ(ApplicationTitle(u"c:\\a.b\\noext"), u"noext");
+  EXPECT_EQ(ApplicationTitle(u"Z:\\.hidden.exe"), u"");
 }
 
 }  // namespace

@@ -1,0 +1,95 @@
+#include "platform/gui/Application.h"
+
+#include <commctrl.h>
+
+#include "platform/AppTitle.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/Timer.h"
+#include "platform/win32/WideText.h"
+
+namespace gui {
+
+Application& Application::Instance() {
+  static Application application;
+  return application;
+}
+
+void Application::Initialize() {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  wchar_t path[MAX_PATH * 4] = {};
+  GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+  title_ = platform::Wide(platform::ApplicationTitle(platform::FromWide(path)));
+
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = &WindowProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TApplication";
+  RegisterClassExW(&wc);
+  // Hidden, and a tool window: the main form carries the task bar button.
+  window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"TApplication", title_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            wc.hInstance, nullptr);
+}
+
+LRESULT CALLBACK Application::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_TIMER) {
+    Application& app = Instance();
+    auto* timer = reinterpret_cast<Timer*>(wParam);
+    if (app.liveTimers_.count(timer)) {
+      try {
+        timer->Fire();
+      } catch (const std::exception& error) {
+        ReportError(error);
+      }
+    }
+    return 0;
+  }
+  return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+void Application::TrackTimer(Timer* timer, bool live) {
+  if (live)
+    liveTimers_.insert(timer);
+  else
+    liveTimers_.erase(timer);
+}
+
+bool Application::RouteDialogKeys(MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  HWND top = GetAncestor(message.hwnd, GA_ROOT);
+  auto* form = dynamic_cast<Form*>(WinControl::FromHandle(top));
+  return form && liveForms_.count(form) && IsDialogMessageW(top, &message);
+}
+
+void Application::Run() {
+  if (mainForm_) mainForm_->Show();
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (RouteDialogKeys(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  DestroyForms();
+}
+
+void Application::DestroyForms() {
+  while (!forms_.empty()) forms_.pop_back();
+  mainForm_ = nullptr;
+}
+
+void Application::Terminate() {
+  terminated_ = true;
+  PostQuitMessage(0);
+}
+
+void Application::BringToFront() {
+  if (mainForm_ && mainForm_->Visible()) SetForegroundWindow(mainForm_->Handle());
+}
+
+void Application::ReportError(const std::exception& error) {
+  ShowMessageBox(platform::WideFromUtf8(error.what()), Instance().Title(), MB_ICONERROR);
+}
+
+}  // namespace gui

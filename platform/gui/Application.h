@@ -1,0 +1,68 @@
+#pragma once
+// The application object: creates the forms in order, runs the message loop,
+// owns the hidden window that carries the timers, and reports errors that
+// escape any handler without stopping the loop.
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/gui/Form.h"
+
+namespace gui {
+
+class Timer;
+
+class Application {
+ public:
+  static Application& Instance();
+
+  void Initialize();
+  // Creates a form, sets its process-wide reference, then runs its create
+  // handler. The first form created becomes the main form.
+  template <typename T>
+  void CreateForm(T*& reference) {
+    auto form = std::make_unique<T>();
+    reference = form.get();
+    if (!mainForm_) mainForm_ = form.get();
+    forms_.push_back(std::move(form));
+    reference->RunCreate();
+  }
+  // Shows the main form, then dispatches messages until Terminate.
+  void Run();
+  // Posts a quit request and returns.
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  Form* MainForm() const { return mainForm_; }
+  HWND Handle() const { return window_; }
+  const std::wstring& Title() const { return title_; }
+  // Brings the application's visible forms forward.
+  void BringToFront();
+
+  // The default error report: the error's text in an error box captioned
+  // with the application title.
+  static void ReportError(const std::exception& error);
+
+  void AddForm(Form* form) { liveForms_.insert(form); }
+  void RemoveForm(Form* form) { liveForms_.erase(form); }
+  void TrackTimer(Timer* timer, bool live);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  bool RouteDialogKeys(MSG& message);
+  void DestroyForms();
+
+  HWND window_ = nullptr;
+  std::wstring title_;
+  bool terminated_ = false;
+  Form* mainForm_ = nullptr;
+  std::vector<std::unique_ptr<Form>> forms_;
+  std::set<Form*> liveForms_;
+  std::set<Timer*> liveTimers_;
+};
+
+}  // namespace gui

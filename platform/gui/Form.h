@@ -1,0 +1,96 @@
+#pragma once
+// A top-level window built from layout data. A form owns every component made
+// on it and lists them in creation order; its events follow the program's
+// handlers: create, show, close query, may-resize query, resize, mouse down.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/gui/Control.h"
+
+namespace gui {
+
+enum class BorderStyle {
+  None,    // no frame, no caption
+  Single,  // fixed frame with caption and border icons
+  Dialog,  // dialog frame
+};
+
+struct SizeConstraints {
+  int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;  // 0: no limit
+};
+
+struct FormLayout {
+  const wchar_t* className;  // also the window class name, e.g. L"TMainform"
+  const wchar_t* name;       // e.g. L"Mainform"
+  std::wstring caption;
+  BorderStyle border = BorderStyle::Single;
+  bool borderIcons = true;  // system menu (and, for Single, minimise and maximise)
+  int clientWidth = 0, clientHeight = 0;
+};
+
+class Form : public WinControl {
+ public:
+  explicit Form(const FormLayout& layout);
+  ~Form() override;
+
+  const wchar_t* ClassName() const override { return className_; }
+  const std::vector<Component*>& Components() const { return components_; }
+  void AddComponent(Component* component) { components_.push_back(component); }
+
+  // Makes a component owned by this form: Make<Button>(parent, ...).
+  template <typename T, typename... Args>
+  T* Make(Args&&... args) {
+    auto made = std::make_unique<T>(this, std::forward<Args>(args)...);
+    T* result = made.get();
+    owned_.push_back(std::move(made));
+    return result;
+  }
+
+  void Show();
+  void Hide();
+  bool Visible() const;
+  void Close();
+  // Centres the form in the primary work area the next time it is shown.
+  void RequestCentre() { centrePending_ = true; }
+  void SetTopLeft(int left, int top);
+  void SetConstraints(const SizeConstraints& constraints);
+  void SetTopmost(bool topmost);
+  int Width() const;
+  int Height() const;
+  COLORREF Color() const { return color_; }
+  void SetColor(COLORREF color);
+  // Makes every pixel of the key colour see-through and click-through.
+  void SetTransparentColor(COLORREF key);
+  HFONT Font() const;
+
+  std::function<void()> OnCreate;
+  std::function<void()> OnShow;
+  std::function<void()> OnResize;
+  std::function<void(bool& canClose)> OnCloseQuery;
+  std::function<void(int& newWidth, int& newHeight, bool& resize)> OnCanResize;
+
+  // Runs the create handler; the application calls it once the form's
+  // process-wide reference is set.
+  void RunCreate();
+  bool CloseQuery();
+
+ protected:
+  void WndProc(Message& message) override;
+
+ private:
+  friend LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
+  void Centre();
+  void OnPositionChanging(WINDOWPOS& position);
+
+  const wchar_t* className_;
+  COLORREF color_;
+  SizeConstraints constraints_;
+  bool centrePending_ = false;
+  bool created_ = false;  // the create handler has run: size changes now need consent
+  int lastWidth_ = 0, lastHeight_ = 0;
+  std::vector<Component*> components_;
+  std::vector<std::unique_ptr<Component>> owned_;
+};
+
+}  // namespace gui

@@ -1,0 +1,73 @@
+#pragma once
+// Small RAII owners for the GDI handles the framework creates, so every
+// object is released on every path.
+#include <windows.h>
+
+#include <utility>
+
+namespace gui {
+
+template <typename H, BOOL(WINAPI* Release)(H)>
+class Owned {
+ public:
+  Owned() = default;
+  explicit Owned(H handle) : handle_(handle) {}
+  ~Owned() { Reset(); }
+  Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  Owned& operator=(Owned&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
+  Owned(const Owned&) = delete;
+  Owned& operator=(const Owned&) = delete;
+
+  H get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void Reset(H handle = nullptr) {
+    if (handle_) Release(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  H handle_ = nullptr;
+};
+
+inline BOOL WINAPI DeleteGdiObject(HGDIOBJ object) { return DeleteObject(object); }
+using OwnedFont = Owned<HGDIOBJ, DeleteGdiObject>;
+using OwnedBrush = Owned<HGDIOBJ, DeleteGdiObject>;
+using OwnedBitmap = Owned<HGDIOBJ, DeleteGdiObject>;
+using OwnedMemoryDC = Owned<HDC, DeleteDC>;
+
+// Selects an object into a DC for the lifetime of the scope.
+class ScopedSelect {
+ public:
+  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~ScopedSelect() { SelectObject(dc_, previous_); }
+  ScopedSelect(const ScopedSelect&) = delete;
+  ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// BeginPaint / EndPaint.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+  ~PaintScope() { EndPaint(window_, &paint_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  HDC dc() const { return dc_; }
+  const RECT& area() const { return paint_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+}  // namespace gui

@@ -1,0 +1,34 @@
+#pragma once
+// Builds a form's controls from a table. Rows come in creation order, which
+// is also the tab order within each parent; a parent row precedes its children.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/gui/Form.h"
+
+namespace gui {
+
+enum class ControlKind { GroupBox, CheckBox, RadioButton, Edit, Button, Label, ProgressBar, Image };
+
+struct ControlRow {
+  ControlKind kind;
+  const wchar_t* name;
+  const wchar_t* parent;  // nullptr: the form itself
+  const wchar_t* caption;
+  Bounds bounds;
+  int id;  // control id of windowed controls
+};
+
+void BuildControls(Form& form, const std::vector<ControlRow>& rows);
+
+// The named component of a form, of the expected class.
+template <typename T>
+T* Find(Form& form, const std::wstring& name) {
+  for (Component* component : form.Components())
+    if (component->Name() == name)
+      if (auto* typed = dynamic_cast<T*>(component)) return typed;
+  throw std::logic_error("missing component in form layout");
+}
+
+}  // namespace gui

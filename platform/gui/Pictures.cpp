@@ -1,0 +1,26 @@
+#include "platform/gui/Pictures.h"
+
+#include <cstdint>
+
+namespace gui {
+
+HBITMAP LoadAlphaBitmap(const wchar_t* resourceName) {
+  auto bitmap = static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!bitmap) return nullptr;
+  DIBSECTION dib{};
+  if (GetObjectW(bitmap, sizeof(dib), &dib) == sizeof(dib) && dib.dsBm.bmBitsPixel == 32 && dib.dsBm.bmBits) {
+    auto* row = static_cast<uint8_t*>(dib.dsBm.bmBits);
+    for (int y = 0; y < dib.dsBm.bmHeight; ++y, row += dib.dsBm.bmWidthBytes) {
+      for (int x = 0; x < dib.dsBm.bmWidth; ++x) {
+        uint8_t* px = row + 4 * x;
+        const unsigned alpha = px[3];
+        // Rounded product: (c * a + 127) / 255.
+        for (int c = 0; c < 3; ++c) px[c] = static_cast<uint8_t>((px[c] * alpha + 127) / 255);
+      }
+    }
+  }
+  return bitmap;
+}
+
+}  // namespace gui

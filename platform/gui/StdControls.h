@@ -1,0 +1,88 @@
+#pragma once
+// The standard controls, kept as real Windows controls so their own messages
+// (BM_GETCHECK, EN_CHANGE, PBM_GETPOS, ...) keep working. Changes the program
+// makes fire the same events as the user's.
+#include "platform/gui/Control.h"
+
+namespace gui {
+
+// A windowed standard control created from a system window class.
+class StdControl : public WinControl {
+ public:
+  StdControl(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id, const wchar_t* windowClass,
+             const std::wstring& caption, DWORD style, DWORD exStyle = 0);
+};
+
+class GroupBox : public StdControl {
+ public:
+  GroupBox(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id, const std::wstring& caption);
+  const wchar_t* ClassName() const override { return L"TGroupBox"; }
+
+ protected:
+  void WndProc(Message& message) override;
+};
+
+class Button : public StdControl {
+ public:
+  Button(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id, const std::wstring& caption);
+  const wchar_t* ClassName() const override { return L"TButton"; }
+  NotifyEvent OnClick;
+  void Click();
+
+ protected:
+  void WndProc(Message& message) override;
+};
+
+class CheckBox : public StdControl {
+ public:
+  CheckBox(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id, const std::wstring& caption);
+  const wchar_t* ClassName() const override { return L"TCheckBox"; }
+  bool Checked() const;
+  void SetChecked(bool checked);
+  NotifyEvent OnClick;
+
+ protected:
+  void WndProc(Message& message) override;
+};
+
+// Radio buttons on one parent form one group.
+class RadioButton : public StdControl {
+ public:
+  RadioButton(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id, const std::wstring& caption);
+  const wchar_t* ClassName() const override { return L"TRadioButton"; }
+  bool Checked() const;
+  // Checking unchecks the group's other buttons and fires OnClick.
+  void SetChecked(bool checked);
+  NotifyEvent OnClick;
+
+ protected:
+  void WndProc(Message& message) override;
+
+ private:
+  void RememberGroupState();
+  bool wasChecked_ = false;
+};
+
+class Edit : public StdControl {
+ public:
+  Edit(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id);
+  const wchar_t* ClassName() const override { return L"TEdit"; }
+  std::wstring Text() const { return Caption(); }
+  // Setting a different text fires OnChange.
+  void SetText(const std::wstring& text) { SetCaption(text); }
+  NotifyEvent OnChange;
+
+ protected:
+  void WndProc(Message& message) override;
+};
+
+class ProgressBar : public StdControl {
+ public:
+  ProgressBar(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id);
+  const wchar_t* ClassName() const override { return L"TProgressBar"; }
+  void SetMax(int maximum);
+  void SetPosition(int position);
+  int Position() const;
+};
+
+}  // namespace gui

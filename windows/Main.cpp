@@ -1,0 +1,182 @@
+#include "windows/Main.h"
+
+#include "platform/gui/Application.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/Layout.h"
+#include "platform/win32/WideText.h"
+#include "schedule/ClockTexts.h"
+#include "schedule/SettingsStore.h"
+#include "windows/Forms.h"
+#include "windows/MainLayout.h"
+#include "windows/Services.h"
+#include "windows/Sticky.h"
+
+using platform::FromWide;
+using platform::Wide;
+using schedule::Flag;
+using schedule::Trigger;
+
+TMainform* Mainform = nullptr;
+
+namespace {
+
+// The settings window's controls as the working copy of the settings.
+class SettingsView : public schedule::SettingsControls {
+ public:
+  explicit SettingsView(TMainform& form) : form_(form) {}
+
+  bool IsChecked(Flag flag) const override { return Box(flag)->Checked(); }
+  void SetChecked(Flag flag, bool checked) override { Box(flag)->SetChecked(checked); }
+  platform::Text TriggerText(Trigger trigger) const override { return FromWide(EditOf(trigger)->Text()); }
+  void SetTriggerText(Trigger trigger, const platform::Text& text) override { EditOf(trigger)->SetText(Wide(text)); }
+  void SetTriggerEditsEnabled(bool enabled) override {
+    form_.ActionWakespan->SetEnabled(enabled);
+    form_.ActionTime->SetEnabled(enabled);
+  }
+  std::optional<schedule::ActionCode> CheckedAction() const override {
+    const auto radios = form_.ActionRadios();
+    for (int code = 0; code < schedule::kActionCount; ++code)
+      if (radios[code]->Checked()) return code;
+    return std::nullopt;
+  }
+  void SelectAction(schedule::ActionCode code) override { form_.ActionRadios()[code]->SetChecked(true); }
+  void DisableApply() override { form_.Applybtn->SetEnabled(false); }
+
+ private:
+  gui::CheckBox* Box(Flag flag) const {
+    switch (flag) {
+      case Flag::RunAtStartUp: return form_.RunCheck;
+      case Flag::CountDown: return form_.CountDownCheck;
+      case Flag::Protect: return form_.ProtectCheck;
+      case Flag::SetActTime: break;
+    }
+    return form_.SetActCheck;
+  }
+  gui::Edit* EditOf(Trigger trigger) const {
+    return trigger == Trigger::LocalTime ? form_.ActionTime : form_.ActionWakespan;
+  }
+  TMainform& form_;
+};
+
+gui::FormLayout MainformFormLayout() {
+  gui::FormLayout layout{L"TMainform", L"Mainform", L"Mainform"};
+  layout.border = gui::BorderStyle::Single;
+  layout.clientWidth = 351;
+  layout.clientHeight = 362;
+  return layout;
+}
+
+}  // namespace
+
+TMainform::TMainform() : FixedForm(MainformFormLayout()) {
+  gui::BuildControls(*this, MainformLayout());
+  auto find = [this](auto*& field, const wchar_t* name) {
+    field = gui::Find<std::remove_pointer_t<std::remove_reference_t<decltype(field)>>>(*this, name);
+  };
+  find(MainBox, L"MainBox");
+  find(GroupBox1, L"GroupBox1");
+  find(GroupBox2, L"GroupBox2");
+  find(GroupBox3, L"GroupBox3");
+  find(RunCheck, L"RunCheck");
+  find(CountDownCheck, L"CountDownCheck");
+  find(ProtectCheck, L"ProtectCheck");
+  find(SetActCheck, L"SetActCheck");
+  find(Label1, L"Label1");
+  find(Label2, L"Label2");
+  find(ActionWakespan, L"ActionWakespan");
+  find(ActionTime, L"ActionTime");
+  find(helpUpbtn, L"helpUpbtn");
+  find(Helpbtn, L"Helpbtn");
+  find(SetPassbtn, L"SetPassbtn");
+  find(Applybtn, L"Applybtn");
+  find(OKbtn, L"OKbtn");
+  find(ShutR, L"ShutR");
+  find(RebootR, L"RebootR");
+  find(LogoffR, L"LogoffR");
+  find(CloseR, L"CloseR");
+  find(NoR, L"NoR");
+  find(HiberR, L"HiberR");
+  Timer1 = Make<gui::Timer>(L"Timer1", 500, true);
+
+  ProtectCheck->SetEnabled(false);
+  SetPassbtn->SetEnabled(false);
+
+  auto changed = [this](gui::Control&) { RunCheckClick(); };
+  for (gui::CheckBox* box : {RunCheck, CountDownCheck, ProtectCheck, SetActCheck}) box->OnClick = changed;
+  for (gui::RadioButton* radio : ActionRadios()) radio->OnClick = changed;
+  ActionTime->OnChange = changed;
+  ActionWakespan->OnChange = changed;
+  Applybtn->OnClick = [this](gui::Control&) { ApplybtnClick(); };
+  OKbtn->OnClick = [this](gui::Control&) { OKbtnClick(); };
+  Helpbtn->OnClick = [this](gui::Control&) { HelpbtnClick(); };
+  helpUpbtn->OnClick = [this](gui::Control&) { helpUpbtnClick(); };
+  for (gui::Control* handle : std::initializer_list<gui::Control*>{this, MainBox, GroupBox1, GroupBox2, GroupBox3,
+                                                                    Label1, Label2})
+    MakeDragHandle(*handle);
+
+  OnCreate = [this] { FormCreate(); };
+  OnShow = [this] { FormShow(); };
+  OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+}
+
+std::array<gui::RadioButton*, schedule::kActionCount> TMainform::ActionRadios() const {
+  return {ShutR, RebootR, LogoffR, CloseR, NoR, HiberR};
+}
+
+void TMainform::FormCreate() {
+  GetRegValues();
+  InitializeOrTerminate();
+}
+
+bool TMainform::InitializeThis() {
+  try {
+    SetCaption(L"Kovalune Wakespan v1.0");
+    RequestCentre();
+    SetConstraints({357, 389, 357, 389});
+    Timer1->SetEnabled(true);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+void TMainform::FormShow() { OKbtn->SetFocus(); }
+
+void TMainform::FormCloseQuery(bool& canClose) {
+  canClose = false;
+  Hide();
+}
+
+bool TMainform::GetRegValues() {
+  SettingsView view(*this);
+  return schedule::LoadSettings(services::Registry(), view, services::ExecutablePath());
+}
+
+bool TMainform::SetRegValues() {
+  SettingsView view(*this);
+  return schedule::StoreSettings(services::Registry(), view, services::ExecutablePath());
+}
+
+std::wstring TMainform::GetThisTime() { return Wide(schedule::LocalTimeText(services::Clock().Now())); }
+
+void TMainform::RunCheckClick() {
+  Applybtn->SetEnabled(true);
+  const bool armed = SetActCheck->Checked();
+  ActionWakespan->SetEnabled(armed);
+  ActionTime->SetEnabled(armed);
+}
+
+void TMainform::ApplybtnClick() {
+  SetRegValues();
+  GetRegValues();
+}
+
+void TMainform::OKbtnClick() {
+  ApplybtnClick();
+  Hide();
+  Stickyform->Show();
+}
+
+void TMainform::HelpbtnClick() { gui::ShowInformation(L"Time now is: " + GetThisTime()); }
+
+void TMainform::helpUpbtnClick() { gui::ShowInformation(L"Wakespan now is: " + Stickyform->Label1->Caption()); }

@@ -1,0 +1,66 @@
+#include "windows/Sticky.h"
+
+#include "platform/gui/Pictures.h"
+#include "platform/win32/WideText.h"
+#include "schedule/ClockTexts.h"
+#include "windows/Forms.h"
+#include "windows/Services.h"
+
+TStickyform* Stickyform = nullptr;
+
+namespace {
+
+constexpr COLORREF kOlive = RGB(128, 128, 0);
+
+gui::FormLayout StickyformLayout() {
+  gui::FormLayout layout{L"TStickyform", L"Stickyform", L"Stickyform"};
+  layout.border = gui::BorderStyle::None;
+  layout.borderIcons = false;
+  layout.clientWidth = 52;
+  layout.clientHeight = 68;
+  return layout;
+}
+
+}  // namespace
+
+TStickyform::TStickyform()
+    : FixedForm(StickyformLayout()),
+      digitsFont_(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma")) {
+  SetColor(kOlive);
+  SetTransparentColor(kOlive);
+  Label1 = Make<gui::Label>(this, L"Label1", gui::Bounds{0, 0, 52, 14}, L"");
+  Label1->Font = digitsFont_;
+  Label1->FontColor = RGB(255, 0, 0);
+  Label1->Alignment = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+  Image1 = Make<gui::Image>(this, L"Image1", gui::Bounds{0, 16, 52, 52});
+  Image1->Center = true;
+  Image1->SetPicture(gui::LoadAlphaBitmap(L"POWER64"));
+  MakeDragHandle(*Image1);
+  Timer1 = Make<gui::Timer>(L"Timer1", 1000, false);
+  Timer1->OnTimer = [this] { Timer1Timer(); };
+  OnCreate = [this] { FormCreate(); };
+}
+
+TStickyform::~TStickyform() { DeleteObject(digitsFont_); }
+
+void TStickyform::FormCreate() {
+  InitializeOrTerminate();
+  Timer1Timer();
+  Timer1->SetEnabled(true);
+}
+
+bool TStickyform::InitializeThis() {
+  try {
+    SetCaption(L"");
+    SetTopLeft(GetSystemMetrics(SM_CXSCREEN) - Width(), 0);
+    SetConstraints({52, 68, 52, 68});
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+void TStickyform::Timer1Timer() {
+  Label1->SetCaption(platform::Wide(schedule::RunningTimeText(services::Clock().TickCount())));
+}
