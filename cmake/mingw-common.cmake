@@ -1,8 +1,9 @@
 # Shared part of the MinGW-w64 cross toolchains; the per-target files set
 # WAKESPAN_MINGW_TRIPLET and CMAKE_SYSTEM_PROCESSOR first.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_C_COMPILER ${WAKESPAN_MINGW_TRIPLET}-gcc)
-set(CMAKE_CXX_COMPILER ${WAKESPAN_MINGW_TRIPLET}-g++)
+# The posix thread model gives the C++ library std::mutex, which GoogleTest needs.
+set(CMAKE_C_COMPILER ${WAKESPAN_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${WAKESPAN_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${WAKESPAN_MINGW_TRIPLET}-windres)
 # The cross libraries of the system plus our own prebuilt libpng/libjpeg prefix.
 list(APPEND CMAKE_FIND_ROOT_PATH /usr/${WAKESPAN_MINGW_TRIPLET})
