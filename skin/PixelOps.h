@@ -34,4 +34,10 @@ inline uint32_t MakeColor(int red, int green, int blue) {
          static_cast<uint32_t>(blue) << 16;
 }
 
+// A colour value rearranged into pixel byte order (blue in the low byte,
+// alpha from the colour's top byte), for comparing whole pixels at once.
+inline uint32_t ColorToPixelOrder(uint32_t color) {
+  return (color >> 16 & 0xFF) | (color & 0xFF00) | (color & 0xFF) << 16 | (color & 0xFF000000);
+}
+
 }  // namespace wakespan

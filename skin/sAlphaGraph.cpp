@@ -1,8 +1,11 @@
 #include "skin/sAlphaGraph.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
+#include <vector>
 
+#include "skin/PixelKernels.h"
 #include "skin/PixelOps.h"
 #include "skin/RoundHalfEven.h"
 #include "skin/sSkinProps.h"
@@ -160,6 +163,27 @@ void PercentRows(Bitmap& B, int X, int Y, uint32_t key, const PercentMixer& mixe
   }
 }
 
+// Same formats and a fraction the fixed-point kernel reproduces exactly:
+// each row is mixed into a scratch row, then the pixels whose source is not
+// the key are taken over.
+template <int Bytes>
+void PercentRowsFixed(Bitmap& B, int X, int Y, uint32_t key, int weight, const Rect& Sr,
+                      const Span& rows, const Span& cols, const Bitmap& Src) {
+  const bool keyed = (key >> 24) != 0xFF && (Bytes == 4 || (key >> 24) == 0);
+  const int bytes = cols.Count * Bytes;
+  std::vector<uint8_t> mixed(static_cast<size_t>(bytes));
+  for (int j = rows.First; j < rows.First + rows.Count; ++j) {
+    const uint8_t* s = Src.Row(Sr.Top + j) + (Sr.Left + cols.First) * Bytes;
+    uint8_t* d = B.Row(Y + j) + (X + cols.First) * Bytes;
+    kernels::PercentBlendBytes(s, d, mixed.data(), bytes, weight, Bytes == 4);
+    if (keyed) {
+      kernels::SelectUnlessKey(Bytes, s, mixed.data(), d, cols.Count, ColorToPixelOrder(key));
+    } else {
+      std::memcpy(d, mixed.data(), static_cast<size_t>(bytes));
+    }
+  }
+}
+
 }  // namespace
 
 void BlendPercent(Bitmap& B, int X, int Y, uint32_t key, double p, Rect Sr, const Bitmap& Src) {
@@ -174,10 +198,19 @@ void BlendPercent(Bitmap& B, int X, int Y, uint32_t key, double p, Rect Sr, cons
   const Span rows = ClipSpan(y, Sr.Top, InclusiveLength(Sr.Top, Sr.Bottom), B.Height(), Src.Height());
   const Span cols = ClipSpan(x, Sr.Left, InclusiveLength(Sr.Left, Sr.Right), B.Width(), Src.Width());
   if (rows.Count == 0 || cols.Count == 0) return;
-  const PercentMixer mixer(p, 3LL * rows.Count * cols.Count);
   const int dx = static_cast<int>(x), dy = static_cast<int>(y);  // in range: cols/rows not empty
   const bool src32 = Src.Format() == PixelFormat::Bgra32;
   const bool dst32 = B.Format() == PixelFormat::Bgra32;
+  const int weight = src32 == dst32 && &B != &Src ? kernels::MakePercentWeight(p) : -1;
+  if (weight > 0) {
+    if (dst32) {
+      PercentRowsFixed<4>(B, dx, dy, key, weight, Sr, rows, cols, Src);
+    } else {
+      PercentRowsFixed<3>(B, dx, dy, key, weight, Sr, rows, cols, Src);
+    }
+    return;
+  }
+  const PercentMixer mixer(p, 3LL * rows.Count * cols.Count);
   if (src32 && dst32) {
     PercentRows<4, 4>(B, dx, dy, key, mixer, Sr, rows, cols, Src);
   } else if (src32) {
@@ -218,14 +251,10 @@ void TacFastSum<BytesPerPixel>::BlendBitmapsRect() {
       SrcY2 > FBmpSrc->Height())
     return;
   const int bytes = static_cast<int>(width) * BytesPerPixel;
-  const int keep = Alpha;
-  const int take = 255 - Alpha;
   for (int y = DstY2 - 1; y >= DstY1; --y) {
     uint8_t* d = FStartDst + y * FDeltaDst + DstX1 * BytesPerPixel;
     const uint8_t* s = FStartSrc + (y - (DstY2 - SrcY2)) * FDeltaSrc + SrcX1 * BytesPerPixel;
-    // 255 * keep + 255 * take + 127 < 65536: 16-bit lanes when vectorised.
-    for (int k = 0; k < bytes; ++k)
-      d[k] = static_cast<uint8_t>(static_cast<uint16_t>(d[k] * keep + s[k] * take + 127) >> 8);
+    kernels::AlphaBlendBytes(d, s, bytes, Alpha);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skin/PixelKernels.h"
 #include "skin/PixelOps.h"
 
 namespace wakespan {
@@ -52,6 +53,25 @@ void KeyedRows(Bitmap& B, const Bitmap& Src, int X, int Y, const Rect& Sr, uint3
   }
 }
 
+// Key pixels stay and both bitmaps have the same format: whole rows go
+// through the row kernel.
+template <int Bytes>
+void KeepKeyRows(Bitmap& B, const Bitmap& Src, int X, int Y, const Rect& Sr, uint32_t key) {
+  const Span rows = ClipSpan(Y, Sr.Top, Sr.Bottom - Sr.Top + 1LL, B.Height(), Src.Height());
+  const Span cols = ClipSpan(X, Sr.Left, Sr.Right - Sr.Left + 1LL, B.Width(), Src.Width());
+  // A 24-bit pixel read as a colour has top byte 0, so such a key matches none.
+  const bool anyKey = Bytes == 4 || (key >> 24) == 0;
+  for (int j = rows.First; j < rows.First + rows.Count; ++j) {
+    const uint8_t* s = Src.Row(Sr.Top + j) + (Sr.Left + cols.First) * Bytes;
+    uint8_t* d = B.Row(Y + j) + (X + cols.First) * Bytes;
+    if (anyKey) {
+      kernels::SelectUnlessKey(Bytes, s, s, d, cols.Count, ColorToPixelOrder(key));
+    } else {
+      std::memcpy(d, s, static_cast<size_t>(cols.Count) * Bytes);
+    }
+  }
+}
+
 template <int SrcBytes, int DstBytes>
 void CopyKeyedFormats(Bitmap& B, const Bitmap& Src, int X, int Y, bool updateTrans,
                       const TCacheInfo& ci, uint32_t key, const Rect& Sr) {
@@ -64,6 +84,8 @@ void CopyKeyedFormats(Bitmap& B, const Bitmap& Src, int X, int Y, bool updateTra
     const uint32_t fill = (ci.FillColor & 0xFFFFFF) | kOpaque;
     KeyedRows<SrcBytes, DstBytes>(B, Src, X, Y, Sr, key,
                                   [fill](uint8_t* d, int, int) { WritePixel<DstBytes>(d, fill); });
+  } else if (SrcBytes == DstBytes && &B != &Src) {
+    KeepKeyRows<SrcBytes>(B, Src, X, Y, Sr, key);
   } else {
     KeyedRows<SrcBytes, DstBytes>(B, Src, X, Y, Sr, key, [](uint8_t*, int, int) {});
   }

@@ -1,0 +1,38 @@
+// Row kernels behind the hot pixel operations. Each has a plain loop and,
+// on x86 processors with AVX2 (checked once at run time), a vector loop
+// with exactly the same results.
+#pragma once
+
+#include <cstdint>
+
+namespace wakespan {
+namespace kernels {
+
+// For `count` pixels of `bytesPerPixel` (3 or 4) bytes: where the pixel of
+// `keyPlane` equals `keyPixel` the destination pixel stays, elsewhere it
+// becomes the pixel of `values`. `keyPixel` is in pixel byte order (first
+// byte in the low bits); 3-byte pixels compare its low 24 bits, 4-byte
+// pixels the whole value. `keyPlane` may be `values`; neither may overlap
+// `dst`.
+void SelectUnlessKey(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* values, uint8_t* dst,
+                     int count, uint32_t keyPixel);
+
+// dst[i] = (dst[i] * alpha + src[i] * (255 - alpha) + 127) >> 8 for `count`
+// bytes.
+void AlphaBlendBytes(uint8_t* dst, const uint8_t* src, int count, uint8_t alpha);
+
+// The fraction p of a percent blend as 15-bit fixed point: out = s - o(d)
+// with d = s - dst, o(d) = (d * P + 2^14) >> 15, and when d * P is an exact
+// tie (its low 15 bits are 2^14) the result is moved to the even neighbour.
+// MakePercentWeight gives such a P only when, for every d in -255..255, this
+// reproduces round-half-even of the double expression s - p * d; otherwise
+// it returns -1 and the caller computes in doubles.
+int MakePercentWeight(double p);
+
+// out[i] = the percent blend of src[i] over dst[i] with weight P for `count`
+// bytes; with keepFourth every fourth byte (alpha) is dst's instead.
+void PercentBlendBytes(const uint8_t* src, const uint8_t* dst, uint8_t* out, int count, int weight,
+                       bool keepFourth);
+
+}  // namespace kernels
+}  // namespace wakespan
