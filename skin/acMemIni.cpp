@@ -162,7 +162,7 @@ void TacMemIni::SetText(std::string_view raw) {
     pos = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-      sections_.push_back({std::string(TrimBlanks(line.substr(1, line.size() - 2))), {}, {}});
+      sections_.push_back({std::string(TrimBlanks(line.substr(1, line.size() - 2))), {}});
       firstSection_.emplace(UpperAscii(sections_.back().Name), sections_.size() - 1);
       continue;
     }
@@ -175,9 +175,7 @@ void TacMemIni::SetText(std::string_view raw) {
       key.Name = std::string(TrimBlanks(line.substr(0, eq)));
       key.Value = std::string(TrimBlanks(line.substr(eq + 1)));
     }
-    TacIniSection& section = sections_.back();
-    section.FirstKey.emplace(UpperAscii(key.Name), section.Keys.size());
-    section.Keys.push_back(std::move(key));
+    sections_.back().Keys.push_back(std::move(key));
   }
 }
 
@@ -186,11 +184,16 @@ const TacIniSection* TacMemIni::FindSection(std::string_view section) const {
   return it == firstSection_.end() ? nullptr : &sections_[it->second];
 }
 
+const std::string* TacIniSection::Find(std::string_view key) const {
+  // Sections hold a few dozen keys: a scan beats building an index per load.
+  for (const TacIniKey& k : Keys)
+    if (SameTextAscii(k.Name, key)) return &k.Value;
+  return nullptr;
+}
+
 const std::string* TacMemIni::Find(std::string_view section, std::string_view key) const {
   const TacIniSection* s = FindSection(section);
-  if (!s) return nullptr;
-  const auto it = s->FirstKey.find(UpperAscii(key));
-  return it == s->FirstKey.end() ? nullptr : &s->Keys[it->second].Value;
+  return s ? s->Find(key) : nullptr;
 }
 
 std::string TacMemIni::ReadString(std::string_view section, std::string_view key, const std::string& def) const {

@@ -28,7 +28,9 @@ struct TacIniKey {
 struct TacIniSection {
   std::string Name;
   std::vector<TacIniKey> Keys;  // in file order
-  std::unordered_map<std::string, size_t> FirstKey;  // upper-cased name -> index in Keys
+
+  // Value of the first key of that name (letter case ignored), or null.
+  const std::string* Find(std::string_view key) const;
 };
 
 class TacMemIni {

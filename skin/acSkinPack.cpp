@@ -53,12 +53,15 @@ class PackedCursor {
     // avail_in is 32-bit; members are far smaller, the cap only guards it.
     zs.avail_in = uInt(std::min<size_t>(Remaining(), 0x7FFFFFFF));
     out.clear();
+    // Deflate expands at most about 1032:1, so the data at hand bounds what
+    // a member can really produce; the declared size alone never does.
+    out.reserve(std::min<size_t>(expected, Remaining() * 1032 + 64));
     uint8_t spare = 0;  // catches output beyond the declared size
     int rc = Z_OK;
     std::string failure;
     while (failure.empty()) {
       const size_t before = out.size();
-      const size_t step = std::min<size_t>(expected - before, size_t(1) << 16);
+      const size_t step = std::min<size_t>(expected - before, std::max<size_t>(out.capacity() - before, 1 << 16));
       out.resize(before + step);
       zs.next_out = step ? out.data() + before : &spare;
       zs.avail_out = step ? uInt(step) : 1;

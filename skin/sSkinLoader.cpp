@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
+#include <algorithm>
 
 #include "skin/ImageDecode.h"
 #include "skin/acMemIni.h"
@@ -21,6 +21,8 @@ const char* const kSkinTooNewMessage =
 namespace {
 
 namespace fs = std::filesystem;
+
+using Chain_t = std::vector<const TacIniSection*>;
 
 constexpr double kNewestSupportedVersion = 6.99;
 
@@ -67,7 +69,7 @@ class ModelBuilder {
   void ForEachValue(Visit visit) const {
     for (const TacIniSection& listed : ini_.Sections()) {
       const TacIniSection* section = ini_.FindSection(listed.Name);
-      for (const TacIniKey& key : section->Keys) visit(listed.Name, key.Name, *ini_.Find(listed.Name, key.Name));
+      for (const TacIniKey& key : section->Keys) visit(listed.Name, key.Name, *section->Find(key.Name));
     }
   }
 
@@ -110,37 +112,42 @@ class ModelBuilder {
     });
   }
 
-  // Walks the PARENTCLASS chain until `read` gives a value other than
-  // `absent`; a section met twice ends the walk.
-  template <typename T, typename Read>
-  T ReadInherited(const std::string& section, T absent, Read read) const {
-    std::set<std::string> visited;
-    std::string current = section;
-    while (true) {
-      const T value = read(current);
-      if (!(value == absent)) return value;
-      visited.insert(UpperCase(current));
-      const std::string parent = ini_.ReadString(current, s_ParentClass, "?");
-      if (parent.empty() || parent == "?" || parent == current || visited.count(UpperCase(parent))) return absent;
-      current = parent;
+  // The section and its PARENTCLASS ancestors, nearest first. The walk
+  // stops at an empty name, "?", a section naming itself, a missing section
+  // or a section met before (a loop).
+  std::vector<const TacIniSection*> Chain(const std::string& section) const {
+    std::vector<const TacIniSection*> chain;
+    const TacIniSection* current = ini_.FindSection(section);
+    std::string_view name = section;
+    while (current && std::find(chain.begin(), chain.end(), current) == chain.end()) {
+      chain.push_back(current);
+      const std::string* parent = current->Find(s_ParentClass);
+      if (!parent || parent->empty() || *parent == "?" || *parent == name) break;
+      name = *parent;
+      current = ini_.FindSection(name);
     }
+    return chain;
   }
 
-  std::string ReadInheritedString(const std::string& section, const char* key, const std::string& def) const {
-    const std::string v = ReadInherited<std::string>(
-        section, "?", [&](const std::string& s) { return ini_.ReadString(s, key, "?"); });
-    return v == "?" ? def : v;
+  // Text properties: absent, or a single "?", means inherited.
+  static std::string ReadInheritedString(const Chain_t& chain, const char* key, const std::string& def) {
+    for (const TacIniSection* s : chain)
+      if (const std::string* v = s->Find(key); v && *v != "?") return *v;
+    return def;
   }
 
-  int32_t ReadInheritedInteger(const std::string& section, const char* key, int32_t def) const {
-    const int32_t v = ReadInherited<int32_t>(section, -1, [&](const std::string& s) {
-      return ini_.ReadInteger(s, key, -1);
-    });
-    return v == -1 ? def : v;
+  // Integer properties: absent, not a number or -1 means inherited.
+  static int32_t ReadInheritedInteger(const Chain_t& chain, const char* key, int32_t def) {
+    for (const TacIniSection* s : chain) {
+      const std::string* v = s->Find(key);
+      const std::optional<int32_t> n = v ? ParseSkinInteger(*v) : std::nullopt;
+      if (n && *n != -1) return *n;
+    }
+    return def;
   }
 
-  bool ReadInheritedBool(const std::string& section, const char* key) const {
-    return UpperCase(ReadInheritedString(section, key, "FALSE")) == "TRUE";
+  static bool ReadInheritedBool(const Chain_t& chain, const char* key) {
+    return UpperCase(ReadInheritedString(chain, key, "FALSE")) == "TRUE";
   }
 
   int16_t GlobalShort(const char* key, int32_t def) const {
@@ -182,18 +189,19 @@ class ModelBuilder {
     if (d.Version > kNewestSupportedVersion && settings_.OnMessage) settings_.OnMessage(kSkinTooNewMessage);
   }
 
-  void ReadColors(const std::string& s, const char* const keys[5], const TColor defs[5], TColor out[5]) const {
+  static void ReadColors(const Chain_t& s, const char* const keys[5], const TColor defs[5], TColor out[5]) {
     for (int i = 0; i < 5; ++i) out[i] = ReadInheritedInteger(s, keys[i], defs[i]);
   }
 
-  TsGeneralData ReadGeneralData(const std::string& s) const {
+  TsGeneralData ReadGeneralData(const std::string& name) const {
     static const char* const fontKeys[5] = {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"};
     static const char* const hotFontKeys[5] = {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT",
                                                "HOTTCBOTTOM"};
     static const TColor fontDefaults[5] = {0, -1, -1, -1, -1};
+    const Chain_t s = Chain(name);
     TsGeneralData g;
-    g.ClassName = s;
-    g.ParentClass = ini_.ReadString(s, s_ParentClass, "");
+    g.ClassName = name;
+    g.ParentClass = ini_.ReadString(name, s_ParentClass, "");
     g.Color = ColorToRGB(ReadInheritedInteger(s, "COLOR", 0xFFFFFF));
     ReadColors(s, fontKeys, fontDefaults, g.FontColor);
     ReadColors(s, hotFontKeys, fontDefaults, g.HotFontColor);
