@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/AppTitle.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Timer.h"
@@ -63,13 +65,27 @@ bool Application::RouteDialogKeys(MSG& message) {
   return form && liveForms_.count(form) && IsDialogMessageW(top, &message);
 }
 
-void Application::Run() {
-  if (mainForm_) mainForm_->Show();
+void Application::RemoveForm(Form* form) {
+  liveForms_.erase(form);
+  formOrder_.erase(std::remove(formOrder_.begin(), formOrder_.end(), form), formOrder_.end());
+}
+
+bool Application::ProcessOneMessage() {
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (RouteDialogKeys(message)) continue;
+  if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+    PostQuitMessage(static_cast<int>(message.wParam));  // for the loop outside a modal one
+    return false;
+  }
+  if (!RouteDialogKeys(message)) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
+  }
+  return true;
+}
+
+void Application::Run() {
+  if (mainForm_) mainForm_->Show();
+  while (ProcessOneMessage()) {
   }
   DestroyForms();
 }

@@ -47,8 +47,16 @@ class Application {
   // with the application title.
   static void ReportError(const std::exception& error);
 
-  void AddForm(Form* form) { liveForms_.insert(form); }
-  void RemoveForm(Form* form) { liveForms_.erase(form); }
+  // Waits for and dispatches one message; false when the quit request came,
+  // which stays queued for the outer loop.
+  bool ProcessOneMessage();
+  const std::vector<Form*>& Forms() const { return formOrder_; }
+
+  void AddForm(Form* form) {
+    liveForms_.insert(form);
+    formOrder_.push_back(form);
+  }
+  void RemoveForm(Form* form);
   void TrackTimer(Timer* timer, bool live);
 
  private:
@@ -62,6 +70,7 @@ class Application {
   Form* mainForm_ = nullptr;
   std::vector<std::unique_ptr<Form>> forms_;
   std::set<Form*> liveForms_;
+  std::vector<Form*> formOrder_;
   std::set<Timer*> liveTimers_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Handles.h"
+#include "platform/gui/Menus.h"
 
 namespace gui {
 
@@ -147,7 +148,31 @@ void Form::Show() {
   if (!wasVisible && OnShow) OnShow();
 }
 
-void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
+void Form::Hide() {
+  ShowWindow(Handle(), SW_HIDE);
+  modal_ = false;
+}
+
+void Form::ShowModal() {
+  std::vector<HWND> waiting;
+  for (Form* other : Application::Instance().Forms())
+    if (other != this && IsWindowEnabled(other->Handle())) {
+      EnableWindow(other->Handle(), FALSE);
+      waiting.push_back(other->Handle());
+    }
+  modal_ = true;
+  Show();
+  while (modal_ && Visible() && Application::Instance().ProcessOneMessage()) {
+  }
+  modal_ = false;
+  for (HWND window : waiting) EnableWindow(window, TRUE);
+  Hide();
+}
+
+void Form::SetMenu(MainMenu* menu) {
+  menu_ = menu;
+  ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
+}
 
 void Form::SetTopLeft(int left, int top) {
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -207,6 +232,11 @@ void Form::WndProc(Message& message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_COMMAND:
+      // Menu commands come without a control handle.
+      if (message.lParam == 0 && HIWORD(message.wParam) == 0 && menu_ && menu_->Dispatch(LOWORD(message.wParam)))
+        return;
+      break;
     case WM_QUERYENDSESSION:
       message.result = CloseQuery() ? TRUE : FALSE;
       return;

@@ -10,6 +10,8 @@
 
 namespace gui {
 
+class MainMenu;
+
 enum class BorderStyle {
   None,    // no frame, no caption
   Single,  // fixed frame with caption and border icons
@@ -49,6 +51,10 @@ class Form : public WinControl {
 
   void Show();
   void Hide();
+  // Shows the form while every other form waits; returns when it closes.
+  void ShowModal();
+  // Puts a menu bar on the form; its items' handlers run on their commands.
+  void SetMenu(MainMenu* menu);
   bool Visible() const;
   void Close();
   // Centres the form in the primary work area the next time it is shown.
@@ -87,6 +93,8 @@ class Form : public WinControl {
   COLORREF color_;
   SizeConstraints constraints_;
   bool centrePending_ = false;
+  bool modal_ = false;
+  MainMenu* menu_ = nullptr;
   bool created_ = false;  // the create handler has run: size changes now need consent
   int lastWidth_ = 0, lastHeight_ = 0;
   std::vector<Component*> components_;

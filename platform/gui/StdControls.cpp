@@ -71,6 +71,24 @@ void Button::WndProc(Message& message) {
   WinControl::WndProc(message);
 }
 
+BitBtn::BitBtn(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id, const std::wstring& caption)
+    : Button(owner, parent, std::move(name), bounds, id, caption) {}
+
+BitBtn::~BitBtn() {
+  if (images_) ImageList_Destroy(static_cast<HIMAGELIST>(images_));
+}
+
+void BitBtn::SetGlyph(HBITMAP glyph) {
+  BITMAP info{};
+  if (!glyph || !GetObjectW(glyph, sizeof(info), &info)) return;
+  if (images_) ImageList_Destroy(static_cast<HIMAGELIST>(images_));
+  HIMAGELIST list = ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR32, 1, 0);
+  ImageList_Add(list, glyph, nullptr);
+  images_ = list;
+  BUTTON_IMAGELIST button{list, {4, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+  SendMessageW(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&button));
+}
+
 CheckBox::CheckBox(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id,
                    const std::wstring& caption)
     : StdControl(owner, parent, std::move(name), bounds, id, L"BUTTON", caption, BS_AUTOCHECKBOX | WS_TABSTOP) {}

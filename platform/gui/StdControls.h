@@ -33,6 +33,19 @@ class Button : public StdControl {
   void WndProc(Message& message) override;
 };
 
+// A push button with a picture beside its caption.
+class BitBtn : public Button {
+ public:
+  BitBtn(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id, const std::wstring& caption);
+  ~BitBtn() override;
+  const wchar_t* ClassName() const override { return L"TBitBtn"; }
+  // Takes a premultiplied 32-bit picture; the button keeps its own copy.
+  void SetGlyph(HBITMAP glyph);
+
+ private:
+  HANDLE images_ = nullptr;  // HIMAGELIST
+};
+
 class CheckBox : public StdControl {
  public:
   CheckBox(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, int id, const std::wstring& caption);
