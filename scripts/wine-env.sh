@@ -1,7 +1,9 @@
 # Sourced. A private Wine session for tests and runs: its own Xvfb display
 # (unless asked to use $DISPLAY), its own WINEPREFIX under a temp dir, quiet
 # Wine, and cleanup on exit. Functions:
-#   wine_env_start [--use-display]  set up and export DISPLAY/WINEPREFIX/...
+#   wine_env_start [--use-display] [--prefix DIR]
+#                                   set up and export DISPLAY/WINEPREFIX/...;
+#                                   --prefix keeps a lasting prefix in DIR
 #   wine_env_prefix_copy            echo a fresh copy of the initialised prefix
 #                                   (for anything that may end the session:
 #                                   ExitWindowsEx ends every process of a prefix)
@@ -25,6 +27,7 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 WINE_ENV_DIR="${WINE_ENV_DIR:-}"
 WINE_ENV_XVFB_PID=""
 WINE_ENV_OWNER=""
+WINE_ENV_KEPT_PREFIX=""
 
 wine_run() { "$WINE_LOADER_BIN" "$@"; }
 
@@ -60,17 +63,33 @@ _wine_env_init_prefix() {
   [ -f "$prefix/system.reg" ] || { echo "wine-env: wineboot failed in $prefix" >&2; return 1; }
 }
 
-wine_env_start() {
+wine_env_start() { # [--use-display] [--prefix DIR]
+  local use_display="" prefix=""
+  while [ $# -gt 0 ]; do
+    case "$1" in
+      --use-display) use_display=1 ;;
+      --prefix) prefix="$2"; shift ;;
+    esac
+    shift
+  done
   WINE_ENV_DIR="$(mktemp -d /tmp/wakespan-wine.XXXXXX)"
   WINE_ENV_OWNER=1
   export WINE_ENV_DIR
   trap wine_env_stop EXIT
   trap 'exit 130' INT TERM
-  if [ "${1:-}" != "--use-display" ] || [ -z "${DISPLAY:-}" ]; then
+  if [ -z "$use_display" ] || [ -z "${DISPLAY:-}" ]; then
     _wine_env_start_xvfb || return 1
   fi
-  export WINEPREFIX="$WINE_ENV_DIR/prefix"
-  _wine_env_init_prefix "$WINEPREFIX"
+  if [ -n "$prefix" ]; then
+    # A lasting prefix of the caller's: initialised once, kept afterwards.
+    WINE_ENV_KEPT_PREFIX="$prefix"
+    [ -f "$prefix/system.reg" ] || _wine_env_init_prefix "$prefix" || return 1
+    export WINEPREFIX="$prefix"
+    ln -s "$prefix" "$WINE_ENV_DIR/prefix"
+  else
+    export WINEPREFIX="$WINE_ENV_DIR/prefix"
+    _wine_env_init_prefix "$WINEPREFIX"
+  fi
 }
 
 wine_env_prefix_copy() {
@@ -98,7 +117,7 @@ wine_env_drop_prefix() {
 wine_env_stop() {
   [ -n "$WINE_ENV_OWNER" ] || return 0
   local prefix
-  for prefix in "$WINE_ENV_DIR"/prefix*; do
+  for prefix in "$WINE_ENV_DIR"/prefix* $WINE_ENV_KEPT_PREFIX; do
     [ -d "$prefix" ] && wine_env_stop_prefix "$prefix"
   done
   if [ -n "$WINE_ENV_XVFB_PID" ]; then

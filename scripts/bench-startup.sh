@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Start-up benchmark: milliseconds from process start to a visible window,
+# for Wakespan (settings window) and for a minimal Win32 program that shows
+# one window, under the same Wine in the same run, five runs each after one
+# warm-up run each. Prints both medians and their ratio.
+# Usage: scripts/bench-startup.sh [--no-build] [RUNS]
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+if [ "${1:-}" = "--no-build" ]; then shift; else bash "$root/scripts/build.sh" host x86_64 >/dev/null; fi
+runs="${1:-5}"
+
+build="$root/build/x86_64"
+probe_exe="$build/tools/probe/probe.exe"
+source "$root/scripts/wine-env.sh"
+wine_env_start
+
+probe() { "$WINE_LOADER_BIN" "$probe_exe" "$@"; }
+to_windows() { "$WINE_LOADER_BIN" winepath -w "$1" 2>/dev/null; }
+wakespan="$(to_windows "$build/app/Wakespan.exe")"
+minimal="$(to_windows "$build/tools/probe/minimal_window.exe")"
+
+# One start: the probe launches the program and times it itself, so Wine's
+# start-up of the probe is not part of the figure.
+time_start() { # EXE CLASS
+  local ms
+  ms="$(probe launch "$1" "$2" 60000)"
+  probe kill "$2" >/dev/null
+  echo "$ms"
+}
+
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+time_start "$wakespan" TMainform >/dev/null
+time_start "$minimal" WakespanMinimal >/dev/null
+wakespan_ms=() minimal_ms=()
+for _ in $(seq 1 "$runs"); do
+  wakespan_ms+=("$(time_start "$wakespan" TMainform)")
+  minimal_ms+=("$(time_start "$minimal" WakespanMinimal)")
+done
+
+w="$(median "${wakespan_ms[@]}")"
+m="$(median "${minimal_ms[@]}")"
+echo "Wakespan runs (ms):       ${wakespan_ms[*]}"
+echo "minimal window runs (ms): ${minimal_ms[*]}"
+echo "median Wakespan ${w} ms, median minimal ${m} ms"
+awk -v w="$w" -v m="$m" 'BEGIN { printf "start-up ratio (Wakespan / minimal): %.2f\n", w / m }'
