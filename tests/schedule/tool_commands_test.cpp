@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "windows/ToolCommands.h"
+
+namespace {
+
+using namespace launcher;
+
+TEST(ToolCommands, EveryItemPassesItsCommandLineExactly) {
+  const struct {
+    const char* item;
+    const char* commandLine;
+  } expected[] = {
+      {"WindowsTaskManager1", "Taskmgr"},
+      {"WindowsCommandPrompt1", "cmd"},
+      {"RegistryEditor1", "Regedit.exe"},
+      {"SystemConfiguration1", "msconfig"},
+      {"DirectXDiagnosticTool1", "DxDiag"},
+      {"SystemInformation1", "MsInfo32"},
+      {"Notepad1", "Notepad"},
+      {"Wordpad1", "Write"},
+      {"Calculator1", "Calc"},
+      {"Main1", "Control.exe"},
+      {"ProgramAndFeatures1", "rundll32 shell32.dll,Control_RunDLL AppWiz.cpl"},
+      {"FolderOptions1", "Control /Name Microsoft.FolderOptions"},
+      {"DisplayProperties1", "rundll32 shell32.dll,Control_RunDLL desk.cpl,Settings,@Settings"},
+      {"DesktopThemes1", "rundll32 shell32.dll,Control_RunDLL desk.cpl,Themes,@Themes"},
+      {"PowerManagement1", "Control.exe /Name Microsoft.PowerOptions"},
+      {"RegionsAndLanguages1", "rundll32 shell32.dll,Control_RunDLL Intl.cpl"},
+      {"DateAndTime1", "rundll32 shell32.dll,Control_RunDLL TimeDate.cpl"},
+      {"SoundProperties1", "rundll32 shell32.dll,Control_RunDLL MMSYS.CPL,Sounds"},
+      {"KeyBoardSettings1", "Control /Name Microsoft.Keyboard"},
+      {"InternetSettings1", "rundll32 shell32.dll,Control_RunDLL InetCpl.cpl"},
+      {"MouseSettings1", "rundll32 shell32.dll,Control_RunDLL main.cpl"},
+      {"SystemProperties1", "rundll32 shell32.dll,Control_RunDLL SysDm.cpl"},
+      {"AdministrativeTools1", "Control.exe /Name Microsoft.AdministrativeTools"},
+  };
+  static_assert(sizeof(expected) / sizeof(expected[0]) == kToolCount);
+  for (int i = 0; i < kToolCount; ++i) {
+    EXPECT_STREQ(ToolCommands()[i].item, expected[i].item) << "display order";
+    const char* line = ToolCommandLine(expected[i].item);
+    ASSERT_NE(line, nullptr) << expected[i].item;
+    EXPECT_STREQ(line, expected[i].commandLine);
+  }
+  EXPECT_EQ(ToolCommandLine("notepad1"), nullptr) << "names are exact";
+  EXPECT_EQ(ToolCommandLine(""), nullptr);
+  EXPECT_EQ(kToolShowMode, 5);
+}
+
+TEST(ToolCommands, MenusCaptionsAndPictures) {
+  std::set<std::string> items;
+  std::set<int> pictures;
+  int windowsTools = 0;
+  for (const ToolCommand& tool : ToolCommands()) {
+    items.insert(tool.item);
+    pictures.insert(tool.picture);
+    if (tool.menu == ToolMenu::Windows) ++windowsTools;
+    EXPECT_TRUE(tool.picture >= 0 && tool.picture < 32) << tool.item;
+  }
+  EXPECT_EQ(items.size(), size_t(kToolCount));
+  EXPECT_EQ(windowsTools, 9);
+  // No two tools share a picture.
+  EXPECT_EQ(pictures.size(), size_t(kToolCount));
+  EXPECT_EQ(ToolCommands()[0].caption, std::wstring(L"Task Manager"));
+  EXPECT_EQ(ToolCommands()[9].caption, std::wstring(L"Main"));
+  EXPECT_EQ(ToolCommands()[9].menu, ToolMenu::ControlPanel);
+  EXPECT_EQ(ToolCommands()[18].caption, std::wstring(L"KeyBoard Properties"));
+  EXPECT_EQ(ToolCommands()[22].picture, 5);
+}
+
+}  // namespace
