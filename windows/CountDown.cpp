@@ -1,6 +1,11 @@
 #include "windows/CountDown.h"
 
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/Layout.h"
+#include "platform/gui/Pictures.h"
+#include "platform/win32/WideText.h"
 #include "windows/Forms.h"
+#include "windows/Main.h"
 
 TCountDownform* CountDownform = nullptr;
 
@@ -11,16 +16,33 @@ gui::FormLayout CountDownformLayout() {
   layout.border = gui::BorderStyle::Dialog;
   layout.borderIcons = false;
   layout.clientWidth = 348;
-  layout.clientHeight = 92;
+  layout.clientHeight = 91;
   return layout;
 }
 
 }  // namespace
 
 TCountDownform::TCountDownform() : FixedForm(CountDownformLayout()) {
+  using gui::ControlKind;
+  gui::BuildControls(*this, {
+                                {ControlKind::Label, L"Label1", nullptr, L"", {0, 0, 348, 13}, 0},
+                                {ControlKind::ProgressBar, L"ProgressBar1", nullptr, L"", {8, 23, 335, 26}, 100},
+                                {ControlKind::BitBtn, L"Cancelbtn", nullptr, L"  Cancel   ", {129, 55, 91, 33}, 101},
+                            });
+  Label1 = gui::Find<gui::Label>(*this, L"Label1");
+  ProgressBar1 = gui::Find<gui::ProgressBar>(*this, L"ProgressBar1");
+  Cancelbtn = gui::Find<gui::BitBtn>(*this, L"Cancelbtn");
+  Label1->Alignment = DT_CENTER | DT_TOP | DT_SINGLELINE;
+  ProgressBar1->SetMax(100);
+  const gui::OwnedBitmap glyph(gui::LoadAlphaBitmap(L"STOPHAND24"));
+  Cancelbtn->SetGlyph(static_cast<HBITMAP>(glyph.get()));
   Timer1 = Make<gui::Timer>(L"Timer1", 1000, false);
-  MakeDragHandle(*this);
+  Timer1->OnTimer = [this] { countdown_.Tick(); };
+  Cancelbtn->OnClick = [this](gui::Control&) { CancelbtnClick(); };
+  for (gui::Control* handle : std::initializer_list<gui::Control*>{this, Label1, ProgressBar1}) MakeDragHandle(*handle);
   OnCreate = [this] { FormCreate(); };
+  OnShow = [this] { Cancelbtn->SetFocus(); };
+  OnCloseQuery = [this](bool& canClose) { canClose = countdown_.CloseQuery(); };
 }
 
 void TCountDownform::FormCreate() {
@@ -38,3 +60,21 @@ bool TCountDownform::InitializeThis() {
     return false;
   }
 }
+
+void TCountDownform::SetLabel(const platform::Text& text) { Label1->SetCaption(platform::Wide(text)); }
+void TCountDownform::SetBarMaximum(int maximum) { ProgressBar1->SetMax(maximum); }
+void TCountDownform::SetBarPosition(int position) { ProgressBar1->SetPosition(position); }
+void TCountDownform::EnableTimer() { Timer1->SetEnabled(true); }
+void TCountDownform::DisableTimer() { Timer1->SetEnabled(false); }
+
+void TCountDownform::ShowCentredOnTop() {
+  RequestCentre();
+  SetTopmost(true);
+  Show();
+}
+
+void TCountDownform::Close() { FixedForm::Close(); }
+
+bool TCountDownform::RunAction(schedule::ActionCode action) { return Mainform->ShutDown(action); }
+
+void TCountDownform::ShowInformation(const platform::Text& text) { gui::ShowInformation(platform::Wide(text)); }

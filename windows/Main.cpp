@@ -3,11 +3,18 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Layout.h"
+#include "platform/gui/Pictures.h"
 #include "platform/win32/WideText.h"
 #include "schedule/ClockTexts.h"
 #include "schedule/SettingsStore.h"
 #include "windows/Forms.h"
+#include "windows/About.h"
+#include "windows/ActionDispatch.h"
+#include "windows/CountDown.h"
+#include "windows/ToolCommands.h"
 #include "windows/MainLayout.h"
+#include "windows/MainMenus.h"
+#include "windows/Links.h"
 #include "windows/Services.h"
 #include "windows/Sticky.h"
 
@@ -68,7 +75,7 @@ gui::FormLayout MainformFormLayout() {
 
 }  // namespace
 
-TMainform::TMainform() : FixedForm(MainformFormLayout()) {
+TMainform::TMainform() : FixedForm(MainformFormLayout()), powerActions_(services::Power(), *this) {
   gui::BuildControls(*this, MainformLayout());
   auto find = [this](auto*& field, const wchar_t* name) {
     field = gui::Find<std::remove_pointer_t<std::remove_reference_t<decltype(field)>>>(*this, name);
@@ -97,6 +104,8 @@ TMainform::TMainform() : FixedForm(MainformFormLayout()) {
   find(NoR, L"NoR");
   find(HiberR, L"HiberR");
   Timer1 = Make<gui::Timer>(L"Timer1", 500, true);
+  Timer1->OnTimer = [this] { Timer1Timer(); };
+  BuildMenus();
 
   ProtectCheck->SetEnabled(false);
   SetPassbtn->SetEnabled(false);
@@ -117,6 +126,51 @@ TMainform::TMainform() : FixedForm(MainformFormLayout()) {
   OnCreate = [this] { FormCreate(); };
   OnShow = [this] { FormShow(); };
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+}
+
+void TMainform::BuildMenus() {
+  ImageList1 = Make<gui::ImageList>(L"ImageList1", L"IMAGELIST1");
+  ImageList2 = Make<gui::ImageList>(L"ImageList2", L"IMAGELIST2");
+  PopupMenu1 = Make<gui::PopupMenu>(L"PopupMenu1", ImageList1);
+  MainMenu1 = Make<gui::MainMenu>(L"MainMenu1", ImageList2);
+  PopupMenu1->Build(PopupMenu1Rows());
+  PopupMenu1->SetDefault(L"Settings1");
+  controlPanelPicture_.Reset(gui::LoadPicture(L"MENU_CONTROL_PANEL"));
+  adminToolsPicture_.Reset(gui::LoadPicture(L"MENU_ADMIN_TOOLS"));
+  PopupMenu1->SetOwnPicture(L"ControlPanel1", static_cast<HBITMAP>(controlPanelPicture_.get()));
+  PopupMenu1->SetOwnPicture(L"AdministrativeTools1", static_cast<HBITMAP>(adminToolsPicture_.get()));
+  MainMenu1->Build(MainMenu1Rows());
+  SetMenu(MainMenu1);
+  auto* small = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  TrayIcon1 = Make<gui::TrayIcon>(L"TrayIcon1", small);
+  TrayIcon1->Popup = PopupMenu1;
+  TrayIcon1->OnDblClick = [this] { Settings1Click(); };
+  WireMenuHandlers();
+}
+
+void TMainform::WireMenuHandlers() {
+  auto on = [](gui::Menu* menu, const wchar_t* name, std::function<void()> handler) {
+    menu->Find(name)->OnClick = [handler](gui::MenuItem&) { handler(); };
+  };
+  on(PopupMenu1, L"Settings1", [this] { Settings1Click(); });
+  on(PopupMenu1, L"Support1", [this] { Support1Click(); });
+  on(PopupMenu1, L"Reportabug1", [this] { Reportabug1Click(); });
+  on(PopupMenu1, L"About1", [this] { About1Click(); });
+  on(PopupMenu1, L"Exit1", [this] { Exit1Click(); });
+  on(MainMenu1, L"SendFeedBack1", [this] { Support1Click(); });
+  on(MainMenu1, L"Reportabug2", [this] { Reportabug1Click(); });
+  on(MainMenu1, L"About2", [this] { About1Click(); });
+  on(MainMenu1, L"Exit2", [this] { Exit1Click(); });
+  on(PopupMenu1, L"ShutDown1", [this] { ShutDown(schedule::kActionShutDown); });
+  on(PopupMenu1, L"Reboot1", [this] { ShutDown(schedule::kActionReboot); });
+  on(PopupMenu1, L"Logofcurrentuser1", [this] { ShutDown(schedule::kActionLogOff); });
+  on(PopupMenu1, L"Hibernate1", [this] { ShutDown(schedule::kActionHibernate); });
+  // The tool launcher: each item hands its fixed command line to WinExec.
+  for (const launcher::ToolCommand& tool : launcher::ToolCommands()) {
+    const std::wstring name(tool.item, tool.item + std::char_traits<char>::length(tool.item));
+    on(PopupMenu1, name.c_str(), [command = tool.commandLine] { WinExec(command, launcher::kToolShowMode); });
+  }
 }
 
 std::array<gui::RadioButton*, schedule::kActionCount> TMainform::ActionRadios() const {
@@ -176,6 +230,31 @@ void TMainform::OKbtnClick() {
   Hide();
   Stickyform->Show();
 }
+
+void TMainform::Settings1Click() { Show(); }
+
+bool TMainform::ShutDown(schedule::ActionCode action) { return powerActions_.ShutDown(action); }
+
+void TMainform::Terminate() { gui::Application::Instance().Terminate(); }
+
+bool TMainform::CountdownWindowExists() { return CountDownform != nullptr; }
+
+void TMainform::CancelCountdown() { CountDownform->CancelbtnClick(); }
+
+void TMainform::ShowBalloon(const schedule::Balloon& balloon) {
+  TrayIcon1->ShowBalloon(Wide(balloon.title), Wide(balloon.text), balloon.timeoutMs);
+}
+
+// The local-time trigger, twice a second.
+void TMainform::Timer1Timer() { action_dispatch::CheckTrigger(FromWide(ActionTime->Text()), FromWide(GetThisTime())); }
+
+void TMainform::Support1Click() { links::Open(links::FeedbackMail()); }
+
+void TMainform::Reportabug1Click() { links::Open(links::BugReportMail()); }
+
+void TMainform::About1Click() { Aboutform->ShowModal(); }
+
+void TMainform::Exit1Click() { gui::Application::Instance().Terminate(); }
 
 void TMainform::HelpbtnClick() { gui::ShowInformation(L"Time now is: " + GetThisTime()); }
 

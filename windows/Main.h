@@ -6,15 +6,21 @@
 #include <string>
 
 #include "platform/gui/GraphicControls.h"
+#include "platform/gui/ImageList.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/TrayIcon.h"
 #include "platform/gui/StdControls.h"
 #include "platform/gui/Timer.h"
+#include "schedule/PowerActions.h"
 #include "schedule/Settings.h"
 #include "windows/FixedForm.h"
 
-class TMainform : public FixedForm {
+class TMainform : public FixedForm, private schedule::ActionSink {
  public:
   TMainform();
 
+  // Carries out an action at once; false when it could not be carried out.
+  bool ShutDown(schedule::ActionCode action);
   bool InitializeThis() override;
   bool GetRegValues();
   bool SetRegValues();
@@ -28,6 +34,10 @@ class TMainform : public FixedForm {
   gui::Button *helpUpbtn, *Helpbtn, *SetPassbtn, *Applybtn, *OKbtn;
   gui::RadioButton *ShutR, *RebootR, *LogoffR, *CloseR, *NoR, *HiberR;
   gui::Timer* Timer1;
+  gui::ImageList *ImageList1, *ImageList2;
+  gui::PopupMenu* PopupMenu1;
+  gui::MainMenu* MainMenu1;
+  gui::TrayIcon* TrayIcon1;
   // The radio buttons indexed by the action code they stand for.
   std::array<gui::RadioButton*, schedule::kActionCount> ActionRadios() const;
 
@@ -40,4 +50,20 @@ class TMainform : public FixedForm {
   void OKbtnClick();
   void HelpbtnClick();
   void helpUpbtnClick();
+  void Settings1Click();
+  void Support1Click();
+  void Reportabug1Click();
+  void About1Click();
+  void Exit1Click();
+  void Timer1Timer();
+  // What the actions need of the windows.
+  void Terminate() override;
+  bool CountdownWindowExists() override;
+  void CancelCountdown() override;
+  void ShowBalloon(const schedule::Balloon& balloon) override;
+  void BuildMenus();
+  void WireMenuHandlers();
+  gui::OwnedBitmap controlPanelPicture_;
+  gui::OwnedBitmap adminToolsPicture_;
+  schedule::PowerActions powerActions_;
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32Power.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/WideText.h"
 
@@ -18,6 +19,11 @@ platform::RegistryBackend& Registry() {
 platform::Clock& Clock() {
   static platform::Win32Clock clock;
   return clock;
+}
+
+platform::Power& Power() {
+  static platform::Win32Power power;
+  return power;
 }
 
 platform::Text ExecutablePath() {

@@ -3,6 +3,9 @@
 #include "platform/gui/Pictures.h"
 #include "platform/win32/WideText.h"
 #include "schedule/ClockTexts.h"
+#include "schedule/TrayHint.h"
+#include "windows/ActionDispatch.h"
+#include "windows/Main.h"
 #include "windows/Forms.h"
 #include "windows/Services.h"
 
@@ -61,6 +64,13 @@ bool TStickyform::InitializeThis() {
   }
 }
 
+// Once a second: the digits, the tray hint and the running-time trigger.
 void TStickyform::Timer1Timer() {
-  Label1->SetCaption(platform::Wide(schedule::RunningTimeText(services::Clock().TickCount())));
+  using platform::FromWide;
+  const platform::Text runningTime = schedule::RunningTimeText(services::Clock().TickCount());
+  const platform::Text trigger = FromWide(Mainform->ActionWakespan->Text());
+  Label1->SetCaption(platform::Wide(runningTime));
+  Mainform->TrayIcon1->SetHint(platform::Wide(schedule::BuildTrayHint(
+      FromWide(Label1->Caption()), trigger, FromWide(Mainform->GetThisTime()), FromWide(Mainform->ActionTime->Text()))));
+  action_dispatch::CheckTrigger(trigger, runningTime);
 }

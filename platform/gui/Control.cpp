@@ -135,6 +135,9 @@ void WinControl::WndProc(Message& message) {
     case WM_MBUTTONDOWN:
       RouteMouseDown(MouseButton::Middle, message.wParam, message.lParam);
       break;
+    case WM_LBUTTONUP:
+      if (Control* child = WindowlessChildAt(GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam))) child->Click();
+      break;
     case WM_COMMAND:
     case WM_NOTIFY: {
       HWND from = message.msg == WM_COMMAND ? reinterpret_cast<HWND>(message.lParam)
@@ -151,18 +154,20 @@ void WinControl::WndProc(Message& message) {
   CallDefault(message);
 }
 
+Control* WinControl::WindowlessChildAt(int x, int y) const {
+  // The topmost windowless child under the pointer.
+  for (auto it = children_.rbegin(); it != children_.rend(); ++it)
+    if (!(*it)->IsWindowed() && (*it)->GetBounds().Contains(x, y)) return *it;
+  return nullptr;
+}
+
 void WinControl::RouteMouseDown(MouseButton button, WPARAM keys, LPARAM position) {
   const int x = GET_X_LPARAM(position), y = GET_Y_LPARAM(position);
   const ShiftState shift = ShiftState::FromMouse(keys);
-  // The topmost windowless child under the pointer takes the press.
-  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
-    Control* child = *it;
-    if (!child->IsWindowed() && child->GetBounds().Contains(x, y)) {
-      child->MouseDown(button, shift, x - child->GetBounds().left, y - child->GetBounds().top);
-      return;
-    }
-  }
-  MouseDown(button, shift, x, y);
+  if (Control* child = WindowlessChildAt(x, y))
+    child->MouseDown(button, shift, x - child->GetBounds().left, y - child->GetBounds().top);
+  else
+    MouseDown(button, shift, x, y);
 }
 
 void WinControl::PaintWindowlessChildren(HDC dc) {

@@ -44,6 +44,8 @@ class Control : public Component {
 
   // Called by the parent for windowless controls, by the control itself otherwise.
   void MouseDown(MouseButton button, ShiftState shift, int x, int y);
+  // A left click on a windowless control, reported by its parent.
+  virtual void Click() {}
   // Windowless controls draw themselves into the parent's paint DC.
   // Labels draw their whole caption even past their box, as auto-sized labels do.
   virtual void Paint(HDC) {}
@@ -106,6 +108,7 @@ class WinControl : public Control {
   void PaintWindowlessChildren(HDC dc);
   // Mouse presses on windowless children go to them, the rest to this control.
   void RouteMouseDown(MouseButton button, WPARAM keys, LPARAM position);
+  Control* WindowlessChildAt(int x, int y) const;
 
  private:
   friend LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM);

@@ -10,6 +10,10 @@ class Label : public Control {
   Label(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, const std::wstring& caption);
   const wchar_t* ClassName() const override { return L"TLabel"; }
   void Paint(HDC dc) override;
+  void Click() override {
+    if (OnClick) OnClick(*this);
+  }
+  NotifyEvent OnClick;
 
   bool Transparent = false;
   COLORREF FontColor;

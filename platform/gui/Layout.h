@@ -9,7 +9,7 @@
 
 namespace gui {
 
-enum class ControlKind { GroupBox, CheckBox, RadioButton, Edit, Button, Label, ProgressBar, Image };
+enum class ControlKind { GroupBox, CheckBox, RadioButton, Edit, Button, BitBtn, Label, ProgressBar, Image };
 
 struct ControlRow {
   ControlKind kind;

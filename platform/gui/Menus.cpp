@@ -61,7 +61,22 @@ void Menu::SetDefault(const std::wstring& name) {
   MenuItem* item = Find(name);
   if (!item) return;
   item->Default = true;
-  SetMenuDefaultItem(handle_, item->CommandId(), FALSE);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STATE;
+  info.fState = MFS_DEFAULT;
+  SetMenuItemInfoW(handle_, item->CommandId(), FALSE, &info);
+}
+
+void Menu::SetOwnPicture(const std::wstring& name, HBITMAP picture) {
+  MenuItem* item = Find(name);
+  if (!item) return;
+  item->OwnPicture = picture;
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_BITMAP;
+  info.hbmpItem = picture;
+  SetMenuItemInfoW(handle_, item->CommandId(), FALSE, &info);
 }
 
 MenuItem* Menu::Find(const std::wstring& name) const {

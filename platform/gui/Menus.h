@@ -52,8 +52,11 @@ class Menu : public Component {
   // Runs the click handler of the item with this command id; false if none.
   bool Dispatch(UINT commandId);
   HMENU Handle() const { return handle_; }
-  // Marks a top-level item as the menu's default, shown in bold.
+  // Marks an item as its menu's default, shown in bold.
   void SetDefault(const std::wstring& name);
+  // Gives an item a picture of its own in place of its image-list picture;
+  // the caller keeps the bitmap alive.
+  void SetOwnPicture(const std::wstring& name, HBITMAP picture);
 
  protected:
   virtual HMENU CreateRoot() const = 0;

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include "platform/gui/Handles.h"
+#include "platform/gui/ImageList.h"
+
 namespace gui {
 
 HBITMAP LoadAlphaBitmap(const wchar_t* resourceName) {
@@ -21,6 +24,13 @@ HBITMAP LoadAlphaBitmap(const wchar_t* resourceName) {
     }
   }
   return bitmap;
+}
+
+HBITMAP LoadPicture(const wchar_t* resourceName) {
+  OwnedBitmap loaded(LoadAlphaBitmap(resourceName));
+  BITMAP info{};
+  if (!loaded || !GetObjectW(loaded.get(), sizeof(info), &info)) return nullptr;
+  return CopyAsAlphaBitmap(static_cast<HBITMAP>(loaded.get()), 0, 0, info.bmWidth, info.bmHeight);
 }
 
 }  // namespace gui

@@ -7,4 +7,8 @@ namespace gui {
 // AlphaBlend wants. Returns null when the resource is missing.
 HBITMAP LoadAlphaBitmap(const wchar_t* resourceName);
 
+// Loads a 24- or 32-bit bitmap resource as a premultiplied 32-bit picture; a
+// 24-bit one has its magenta pixels made transparent.
+HBITMAP LoadPicture(const wchar_t* resourceName);
+
 }  // namespace gui

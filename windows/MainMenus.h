@@ -1,0 +1,8 @@
+#pragma once
+#include <vector>
+
+#include "platform/gui/Menus.h"
+
+// The tray icon's popup menu and the settings window's menu bar, in display order.
+const std::vector<gui::MenuRow>& PopupMenu1Rows();
+const std::vector<gui::MenuRow>& MainMenu1Rows();
