@@ -232,6 +232,13 @@ void Form::WndProc(Message& message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (message.wParam == 0 && HandleMenuPicture(message.msg, message.lParam)) {
+        message.result = TRUE;
+        return;
+      }
+      break;
     case WM_COMMAND:
       // Menu commands come without a control handle.
       if (message.lParam == 0 && HIWORD(message.wParam) == 0 && menu_ && menu_->Dispatch(LOWORD(message.wParam)))

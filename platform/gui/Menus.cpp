@@ -1,9 +1,49 @@
 #include "platform/gui/Menus.h"
 
+#include "platform/gui/Handles.h"
+
 namespace gui {
 
 namespace {
+
 UINT nextCommandId = 0x1000;
+
+// Pictures are drawn by the menu's owner window, so their alpha is blended
+// rather than copied: the item carries its bitmap as item data.
+void SetPictureInfo(MENUITEMINFOW& info, HBITMAP picture) {
+  info.fMask |= MIIM_BITMAP | MIIM_DATA;
+  info.hbmpItem = HBMMENU_CALLBACK;
+  info.dwItemData = reinterpret_cast<ULONG_PTR>(picture);
+}
+
+}  // namespace
+
+bool HandleMenuPicture(UINT msg, LPARAM lParam) {
+  if (msg == WM_MEASUREITEM) {
+    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (measure->CtlType != ODT_MENU) return false;
+    BITMAP info{};
+    GetObjectW(reinterpret_cast<HBITMAP>(measure->itemData), sizeof(info), &info);
+    measure->itemWidth = static_cast<UINT>(info.bmWidth);
+    measure->itemHeight = static_cast<UINT>(info.bmHeight);
+    return true;
+  }
+  if (msg == WM_DRAWITEM) {
+    auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    if (draw->CtlType != ODT_MENU) return false;
+    auto picture = reinterpret_cast<HBITMAP>(draw->itemData);
+    BITMAP info{};
+    if (!picture || !GetObjectW(picture, sizeof(info), &info)) return true;
+    OwnedMemoryDC source(CreateCompatibleDC(draw->hDC));
+    ScopedSelect select(source.get(), picture);
+    const int left = draw->rcItem.left + (draw->rcItem.right - draw->rcItem.left - info.bmWidth) / 2;
+    const int top = draw->rcItem.top + (draw->rcItem.bottom - draw->rcItem.top - info.bmHeight) / 2;
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(draw->hDC, left, top, info.bmWidth, info.bmHeight, source.get(), 0, 0, info.bmWidth, info.bmHeight,
+               blend);
+    return true;
+  }
+  return false;
 }
 
 MenuItem::MenuItem(Form* owner, std::wstring name, std::wstring caption, int imageIndex)
@@ -49,10 +89,7 @@ void Menu::Fill(HMENU menu, const std::vector<MenuItem*>& items) {
       Fill(info.hSubMenu, item->Items);
     }
     HBITMAP picture = item->OwnPicture ? item->OwnPicture : (images_ ? images_->Picture(item->ImageIndex()) : nullptr);
-    if (picture) {
-      info.fMask |= MIIM_BITMAP;
-      info.hbmpItem = picture;
-    }
+    if (picture) SetPictureInfo(info, picture);
     InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
   }
 }
@@ -74,8 +111,7 @@ void Menu::SetOwnPicture(const std::wstring& name, HBITMAP picture) {
   item->OwnPicture = picture;
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
-  info.fMask = MIIM_BITMAP;
-  info.hbmpItem = picture;
+  SetPictureInfo(info, picture);
   SetMenuItemInfoW(handle_, item->CommandId(), FALSE, &info);
 }
 

@@ -81,6 +81,10 @@ class PopupMenu : public Menu {
   HMENU CreateRoot() const override { return CreatePopupMenu(); }
 };
 
+// Measures and draws menu-item pictures for the window that owns a menu;
+// true when the message was one of those.
+bool HandleMenuPicture(UINT msg, LPARAM lParam);
+
 class MainMenu : public Menu {
  public:
   using Menu::Menu;

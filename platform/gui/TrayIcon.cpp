@@ -116,6 +116,7 @@ LRESULT CALLBACK TrayIcon::WindowProc(HWND window, UINT msg, WPARAM wParam, LPAR
     }
     return 0;
   }
+  if ((msg == WM_MEASUREITEM || msg == WM_DRAWITEM) && HandleMenuPicture(msg, lParam)) return TRUE;
   if (msg == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   return DefWindowProcW(window, msg, wParam, lParam);
 }
