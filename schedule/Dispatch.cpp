@@ -11,7 +11,8 @@ bool ExecuteThisAction(platform::RegistryBackend& registry, DispatchTarget& targ
   try {
     const std::optional<DispatchSettings> settings = ReadDispatchSettings(registry);
     if (settings && settings->countDown) {
-      if (!target.CountdownWindowExists()) throw ActionError("The countdown window does not exist yet");
+      // During start-up the countdown window is not made yet: the dispatch fails.
+      if (!target.CountdownWindowExists()) return false;
       target.StartCountdown(settings->action);
     } else if (!target.ShutDown(settings ? settings->action : kActionShutDown)) {
       target.ShowInformation(kCouldNotExecuteAction);
