@@ -40,10 +40,4 @@ const std::array<ToolCommand, kToolCount>& ToolCommands() {
   return kCommands;
 }
 
-const char* ToolCommandLine(std::string_view item) {
-  for (const ToolCommand& command : ToolCommands())
-    if (item == command.item) return command.commandLine;
-  return nullptr;
-}
-
 }  // namespace launcher

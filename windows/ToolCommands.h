@@ -3,7 +3,6 @@
 // "Control Panel " submenus: each item's caption, picture and the command
 // line it passes unchanged to WinExec. Pure data, free of windows.h.
 #include <array>
-#include <string_view>
 
 namespace launcher {
 
@@ -24,8 +23,5 @@ constexpr int kToolShowMode = 5;
 // Every tool in menu display order; in "Control Panel " a separator follows
 // the first item.
 const std::array<ToolCommand, kToolCount>& ToolCommands();
-
-// The command line of the named item, or nullptr for an unknown name.
-const char* ToolCommandLine(std::string_view item);
 
 }  // namespace launcher
