@@ -272,8 +272,8 @@ void BlendWithAlpha(Bitmap& B, const Bitmap& Src, uint8_t alpha, Point P, Rect S
   if (top < 0) py -= top, top = 0;
   if (right <= left || bottom <= top) return;
   if (px >= B.Width() || py >= B.Height() || left >= Src.Width() || top >= Src.Height()) return;
-  const long long width = std::min({right, static_cast<long long>(Src.Width())} ) - left;
-  const long long height = std::min({bottom, static_cast<long long>(Src.Height())}) - top;
+  const long long width = std::min(right, static_cast<long long>(Src.Width())) - left;
+  const long long height = std::min(bottom, static_cast<long long>(Src.Height())) - top;
   const int w = static_cast<int>(std::min(width, B.Width() - px));
   const int h = static_cast<int>(std::min(height, B.Height() - py));
   const auto blend = [&](auto& sum) {
