@@ -5,6 +5,7 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Menus.h"
+#include "platform/win32/WideText.h"
 
 namespace gui {
 
@@ -14,8 +15,9 @@ constexpr UINT kCallbackMessage = WM_APP + 1;
 constexpr UINT kIconId = 1;
 const wchar_t kWindowClass[] = L"TTrayIconWindow";
 
+// Copies a text that already fits, with its terminator.
 template <size_t N>
-void CopyCut(wchar_t (&target)[N], const std::wstring& text) {
+void CopyInto(wchar_t (&target)[N], const platform::Text& text) {
   const size_t length = std::min(text.size(), N - 1);
   std::copy_n(text.begin(), length, target);
   target[length] = L'\0';
@@ -53,23 +55,23 @@ NOTIFYICONDATAW TrayIcon::BaseData(UINT flags) const {
 }
 
 void TrayIcon::Send(DWORD message) {
-  NOTIFYICONDATAW data = BaseData(NIF_MESSAGE | NIF_ICON | (hint_.empty() ? 0 : NIF_TIP));
+  NOTIFYICONDATAW data = BaseData(NIF_MESSAGE | NIF_ICON | (tip_.HasTip() ? NIF_TIP : 0));
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon_;
-  CopyCut(data.szTip, hint_);  // szTip holds 127 characters and the terminator
+  CopyInto(data.szTip, tip_.Tip());
   Shell_NotifyIconW(message, &data);
 }
 
+std::wstring TrayIcon::Hint() const { return platform::Wide(tip_.Hint()); }
+
 void TrayIcon::SetHint(const std::wstring& hint) {
-  if (hint == hint_) return;
-  hint_ = hint;
-  Send(NIM_MODIFY);
+  if (tip_.SetHint(platform::FromWide(hint))) Send(NIM_MODIFY);
 }
 
 void TrayIcon::ShowBalloon(const std::wstring& title, const std::wstring& text, unsigned timeoutMs) {
   NOTIFYICONDATAW data = BaseData(NIF_INFO);
-  CopyCut(data.szInfoTitle, title);
-  CopyCut(data.szInfo, text);
+  CopyInto(data.szInfoTitle, platform::CutToLength(platform::FromWide(title), platform::kBalloonTitleMaxLength));
+  CopyInto(data.szInfo, platform::CutToLength(platform::FromWide(text), platform::kBalloonTextMaxLength));
   data.uTimeout = timeoutMs;
   data.dwInfoFlags = NIIF_INFO;
   Shell_NotifyIconW(NIM_MODIFY, &data);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/TrayTip.h"
 #include "platform/gui/Component.h"
 
 namespace gui {
@@ -20,7 +21,7 @@ class TrayIcon : public Component {
   ~TrayIcon() override;
   const wchar_t* ClassName() const override { return L"TTrayIcon"; }
 
-  const std::wstring& Hint() const { return hint_; }
+  std::wstring Hint() const;
   // Ignored when equal to the current hint; the notification area gets at
   // most the first 127 characters.
   void SetHint(const std::wstring& hint);
@@ -38,7 +39,7 @@ class TrayIcon : public Component {
 
   HWND window_ = nullptr;
   HICON icon_;
-  std::wstring hint_;
+  platform::TrayTip tip_;
   UINT taskbarCreated_;
 };
 

@@ -29,7 +29,7 @@ TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotInLowerCaseAfterTheFirstLette
   using platform::ApplicationTitle;
   EXPECT_EQ(ApplicationTitle(u"C:\\Program Files\\Kovalune\\Wakespan.exe"), u"Wakespan");
   EXPECT_EQ(ApplicationTitle(u"C:\\x\\WAKESPAN.EXE"), u"Wakespan");
-  EXPECT_EQ(ApplicationTitle(u"D:/tools/wakeSpan.v2.exe"), u"Wakespan");
+  EXPECT_EQ(ApplicationTitle(u"D:/tools/wakeSpan.v2.exe"), u"wakespan") << "the first letter stays as it is";
   EXPECT_EQ(ApplicationTitle(u"c:\\a.b\\noext"), u"noext");
   EXPECT_EQ(ApplicationTitle(u"Z:\\.hidden.exe"), u"");
 }
