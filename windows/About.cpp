@@ -60,14 +60,11 @@ TAboutform::TAboutform() : FixedForm(AboutformLayout()) {
 }
 
 bool TAboutform::InitializeThis() {
-  try {
+  return Attempt([this] {
     SetCaption(L"About...");
     RequestCentre();
-    SetConstraints({365, 159, 365, 159});
-    return true;
-  } catch (...) {
-    return false;
-  }
+    FixSize(365, 159);
+  });
 }
 
 void TAboutform::OkbtnClick() { Close(); }

@@ -51,14 +51,11 @@ void TCountDownform::FormCreate() {
 }
 
 bool TCountDownform::InitializeThis() {
-  try {
+  return Attempt([this] {
     SetCaption(L"CountDown...");
     RequestCentre();
-    SetConstraints({354, 119, 354, 119});
-    return true;
-  } catch (...) {
-    return false;
-  }
+    FixSize(354, 119);
+  });
 }
 
 void TCountDownform::SetLabel(const platform::Text& text) { Label1->SetCaption(platform::Wide(text)); }

@@ -11,6 +11,15 @@ void FixedForm::InitializeOrTerminate() {
   if (!InitializeThis()) gui::Application::Instance().Terminate();
 }
 
+bool FixedForm::Attempt(const std::function<void()>& steps) {
+  try {
+    steps();
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
 void FixedForm::FormResize() { InitializeThis(); }
 
 void FixedForm::FormCanResize(int&, int&, bool& resize) { resize = false; }

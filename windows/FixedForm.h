@@ -2,6 +2,8 @@
 // What every Wakespan window shares: a fixed size that only InitializeThis
 // sets, a resize handler that re-runs it, a may-resize query that refuses,
 // and drag-to-move by its handles.
+#include <functional>
+
 #include "platform/gui/Form.h"
 
 class FixedForm : public gui::Form {
@@ -14,6 +16,10 @@ class FixedForm : public gui::Form {
  protected:
   // Runs InitializeThis and ends the program when it fails.
   void InitializeOrTerminate();
+  // Runs the steps of an InitializeThis: true when none raised an error.
+  static bool Attempt(const std::function<void()>& steps);
+  // Equal minimum and maximum outer sizes: the window keeps this size.
+  void FixSize(int width, int height) { SetConstraints({width, height, width, height}); }
   // Makes a press of the left button on the control move this window.
   void MakeDragHandle(gui::Control& control);
   void FormResize();

@@ -183,15 +183,12 @@ void TMainform::FormCreate() {
 }
 
 bool TMainform::InitializeThis() {
-  try {
+  return Attempt([this] {
     SetCaption(L"Kovalune Wakespan v1.0");
     RequestCentre();
-    SetConstraints({357, 389, 357, 389});
+    FixSize(357, 389);
     Timer1->SetEnabled(true);
-    return true;
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 void TMainform::FormShow() { OKbtn->SetFocus(); }

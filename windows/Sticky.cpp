@@ -54,14 +54,11 @@ void TStickyform::FormCreate() {
 }
 
 bool TStickyform::InitializeThis() {
-  try {
+  return Attempt([this] {
     SetCaption(L"");
     SetTopLeft(GetSystemMetrics(SM_CXSCREEN) - Width(), 0);
-    SetConstraints({52, 68, 52, 68});
-    return true;
-  } catch (...) {
-    return false;
-  }
+    FixSize(52, 68);
+  });
 }
 
 // Once a second: the digits, the tray hint and the running-time trigger.
