@@ -9,7 +9,6 @@ check "settings window appears" wakespan_start
 before="$(probe rect "$MAIN")"
 style="$(probe style "$MAIN")"
 check_not "no sizing border" grep -q THICKFRAME <<<"$style"
-check_not "no maximize box" grep -q MAXIMIZEBOX <<<"$style"
 
 read -r left top _ _ _ _ <<<"$before"
 probe setpos "$MAIN" "$left" "$top" 500 500
