@@ -22,11 +22,12 @@ minimal="$(to_windows "$build/tools/probe/minimal_window.exe")"
 
 # One start: the probe launches the program and times it itself, so Wine's
 # start-up of the probe is not part of the figure.
+# The figure goes through a file, not a pipe: a pipe could stay open as long
+# as the started program lives.
 time_start() { # EXE CLASS
-  local ms
-  ms="$(probe launch "$1" "$2" 60000)"
-  probe kill "$2" >/dev/null
-  echo "$ms"
+  probe launch "$1" "$2" 60000 >"$WINE_ENV_DIR/ms" </dev/null
+  probe kill "$2" >/dev/null </dev/null
+  cat "$WINE_ENV_DIR/ms"
 }
 
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

@@ -332,6 +332,9 @@ int cmdLaunch(const Args& args) {
   std::wstring commandLine = L"\"" + args[0] + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  // No standard handles: under Wine the child would otherwise keep the
+  // probe's stdout pipe open, and a shell reading it would wait for the child.
+  startup.dwFlags = STARTF_USESTDHANDLES;
   PROCESS_INFORMATION info{};
   LARGE_INTEGER frequency, begin, end;
   QueryPerformanceFrequency(&frequency);
