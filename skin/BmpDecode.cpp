@@ -2,6 +2,7 @@
 // and up) header, an optional palette, then rows of pixels padded to 4 bytes.
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
 
 #include "skin/ImageDecode.h"
@@ -43,17 +44,24 @@ bool HasStandardMasks(const uint8_t* data, size_t size, uint32_t at) {
          ReadU32(data + at + 8) == 0x000000FF;
 }
 
-void ExpandPaletteRow(const uint8_t* src, int width, int bits,
-                      const std::array<uint32_t, 256>& palette, uint8_t* dst) {
+// Palette colours as the bytes a 24-bit row holds: blue, green, red, then a
+// spare 0 so that an entry can be stored with one 4-byte copy.
+using Palette = std::array<std::array<uint8_t, 4>, 256>;
+
+void ExpandPaletteRow(const uint8_t* src, int width, int bits, const Palette& palette, uint8_t* dst) {
+  if (bits == 8) {
+    // Each pixel is stored 4 bytes wide and the next one overwrites the spare
+    // byte; the last pixel of the row gets exactly 3 so nothing lands past it.
+    const int last = width - 1;
+    for (int x = 0; x < last; ++x, dst += 3) std::memcpy(dst, palette[src[x]].data(), 4);
+    std::memcpy(dst, palette[src[last]].data(), 3);
+    return;
+  }
   const int perByte = 8 / bits;
   const int mask = (1 << bits) - 1;
-  for (int x = 0; x < width; ++x) {
+  for (int x = 0; x < width; ++x, dst += 3) {
     const int shift = 8 - bits * (x % perByte + 1);
-    const uint32_t color = palette[(src[x / perByte] >> shift) & mask];
-    dst[0] = static_cast<uint8_t>(color);
-    dst[1] = static_cast<uint8_t>(color >> 8);
-    dst[2] = static_cast<uint8_t>(color >> 16);
-    dst += 3;
+    std::memcpy(dst, palette[(src[x / perByte] >> shift) & mask].data(), 3);
   }
 }
 
@@ -106,7 +114,7 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
     if (!plainMasks) return Fail("unsupported compression");
   }
 
-  std::array<uint32_t, 256> palette{};  // 0x00RRGGBB; indexes past the palette read black
+  Palette palette{};  // indexes past the palette read black
   if (bits <= 8) {
     const uint32_t maxColors = 1u << bits;
     const uint32_t count = hdr.colorsUsed == 0 ? maxColors : std::min(hdr.colorsUsed, maxColors);
@@ -114,7 +122,7 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
       return Fail("truncated palette");
     for (uint32_t i = 0; i < count; ++i) {
       const uint8_t* e = data + hdr.paletteOffset + i * hdr.paletteEntrySize;
-      palette[i] = uint32_t{e[0]} | uint32_t{e[1]} << 8 | uint32_t{e[2]} << 16;
+      palette[i] = {e[0], e[1], e[2], 0};
     }
   }
 

@@ -56,6 +56,22 @@ TEST(BmpDecode, EightBitPaletteBottomUp) {
   EXPECT_EQ(img.Image.Pixel(0, 1), 0x563412u) << "pixels read back as 0x00BBGGRR";
 }
 
+TEST(BmpDecode, EightBitRowsEndExactlyAtTheirLastPixel) {
+  // Widths 4 and 5 leave no padding or 1 byte of it after the last pixel of
+  // a 24-bit row: the last pixel must neither be cut nor spill (ASan checks).
+  const std::vector<uint32_t> palette = {0x010203, 0x0A0B0C, 0x112233};
+  for (const int width : {4, 5}) {
+    std::vector<uint8_t> row = {2, 1, 0, 1, 2, 0, 0, 0};
+    row.resize(size_t(width + 3) / 4 * 4);
+    const auto img = Decode(MakeBmp(width, 1, 8, palette, {row}));
+    ASSERT_TRUE(img.Ok()) << img.Error;
+    for (int x = 0; x < width; ++x) {
+      const uint32_t c = palette[row[size_t(x)]];
+      EXPECT_EQ(img.Image.Pixel(x, 0), (c & 0xFF) << 16 | (c & 0xFF00) | c >> 16) << width << " " << x;
+    }
+  }
+}
+
 TEST(BmpDecode, OneAndFourBitsTakeTheHighBitsFirst) {
   const std::vector<uint32_t> two = {0x000000, 0xFFFFFF};
   const auto mono = Decode(MakeBmp(10, 1, 1, two, {{0b10100000, 0b01000000, 0, 0}}));
