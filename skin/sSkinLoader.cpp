@@ -8,6 +8,7 @@
 #include "skin/ImageDecode.h"
 #include "skin/acMemIni.h"
 #include "skin/sSkinColorShift.h"
+#include "skin/sSkinLookup.h"
 #include "skin/sSkinManager.h"
 #include "skin/sSkinProps.h"
 #include "skin/sSysColors.h"
@@ -52,7 +53,7 @@ class ModelBuilder {
     LoadMaskTable();
     LoadPatternTable();
     LoadAllGeneralData();
-    InitConstantIndexes();
+    ResolveCachedIndexes();
     ApplySkinColorShift(m_, settings_.HueOffset, settings_.Saturation);
   }
 
@@ -233,15 +234,27 @@ class ModelBuilder {
   void LoadAllGeneralData() {
     LoadSkinData();
     m_.gd.clear();
+    m_.gd.reserve(ini_.Sections().size());
     for (const TacIniSection& section : ini_.Sections()) m_.gd.push_back(ReadGeneralData(section.Name));
+  }
+
+  // The tables are complete: every cached index is looked up through one
+  // hashed index of them.
+  void ResolveCachedIndexes() {
+    const TsSkinTableIndex index(m_);
+    ResolveSectionImages(index);
+    InitConstantIndexes(index);
+  }
+
+  void ResolveSectionImages(const TsSkinTableIndex& index) {
     for (int i = 0; i < int(m_.gd.size()); ++i) {
       TsGeneralData& g = m_.gd[size_t(i)];
       if (g.ClassName == s_GlobalInfo) continue;
-      g.BorderIndex = m_.GetMaskIndex(i, g.ClassName, s_BordersMask);
-      g.ImgTL = m_.GetMaskIndex(i, g.ClassName, s_ImgTopLeft);
-      g.ImgTR = m_.GetMaskIndex(i, g.ClassName, s_ImgTopRight);
-      g.ImgBL = m_.GetMaskIndex(i, g.ClassName, s_ImgBottomLeft);
-      g.ImgBR = m_.GetMaskIndex(i, g.ClassName, s_ImgBottomRight);
+      g.BorderIndex = index.GetMaskIndex(i, g.ClassName, s_BordersMask);
+      g.ImgTL = index.GetMaskIndex(i, g.ClassName, s_ImgTopLeft);
+      g.ImgTR = index.GetMaskIndex(i, g.ClassName, s_ImgTopRight);
+      g.ImgBL = index.GetMaskIndex(i, g.ClassName, s_ImgBottomLeft);
+      g.ImgBR = index.GetMaskIndex(i, g.ClassName, s_ImgBottomRight);
     }
   }
 
@@ -250,15 +263,17 @@ class ModelBuilder {
     int index;
     const char* name;
   };
-  SectionMasks Sect(const char* name, int32_t& index) const {
-    index = m_.GetSkinIndex(name);
-    return {index, name};
-  }
-  int Mask(const SectionMasks& s, const char* key) const { return m_.GetMaskIndex(s.index, s.name, key); }
 
-  void InitConstantIndexes() {
+  void InitConstantIndexes(const TsSkinTableIndex& index) {
     TConstantSkinData& c = m_.ConstData;
     c = TConstantSkinData{};
+    const auto Sect = [&index](const char* name, int32_t& out) {
+      out = index.GetSkinIndex(name);
+      return SectionMasks{out, name};
+    };
+    const auto Mask = [&index](const SectionMasks& s, const char* key) {
+      return index.GetMaskIndex(s.index, s.name, key);
+    };
     const SectionMasks global = Sect(s_GlobalInfo, c.IndexGLobalInfo);
     if (global.index >= 0) {
       c.CheckBoxChecked = Mask(global, s_CheckBoxChecked);
@@ -273,10 +288,10 @@ class ModelBuilder {
       c.ExBorder = Mask(global, s_ExBorder);
     }
     const SectionMasks combo = Sect(s_ComboBtn, c.ComboBtnIndex);
-    c.ComboBtnBorder = m_.GetMaskIndex(s_ComboBtn, s_BordersMask);
-    c.ComboBtnBG = m_.GetTextureIndex(combo.index, s_ComboBtn, s_Pattern);
-    c.ComboBtnBGHot = m_.GetTextureIndex(combo.index, s_ComboBtn, s_HotPattern);
-    c.ComboGlyph = m_.GetMaskIndex(m_.GetSkinIndex(s_ComboBox), s_ComboBox, s_GlyphMask);
+    c.ComboBtnBorder = index.GetMaskIndex(s_ComboBtn, s_BordersMask);
+    c.ComboBtnBG = index.GetTextureIndex(combo.index, s_ComboBtn, s_Pattern);
+    c.ComboBtnBGHot = index.GetTextureIndex(combo.index, s_ComboBtn, s_HotPattern);
+    c.ComboGlyph = index.GetMaskIndex(index.GetSkinIndex(s_ComboBox), s_ComboBox, s_GlyphMask);
 
     c.MaskTabTop = Mask(Sect(s_TabTop, c.IndexTabTop), s_BordersMask);
     c.MaskTabBottom = Mask(Sect(s_TabBottom, c.IndexTabBottom), s_BordersMask);

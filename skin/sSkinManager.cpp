@@ -1,10 +1,10 @@
 #include "skin/sSkinManager.h"
 
 #include <filesystem>
-#include <set>
 
 #include "skin/acMemIni.h"
 #include "skin/sSkinLoader.h"
+#include "skin/sSkinLookup.h"
 #include "skin/sSkinProps.h"
 #include "skin/sSysColors.h"
 
@@ -36,18 +36,8 @@ int TsSkinModel::GetSkinIndex(std::string_view name) const {
 
 template <typename Match>
 int TsSkinModel::FindInherited(int skinIndex, std::string_view name, Match match) const {
-  std::set<int> visited;
-  while (skinIndex >= 0 && !name.empty()) {
-    const int found = match(name);
-    if (found >= 0 || !IsValidSkinIndex(skinIndex)) return found;
-    visited.insert(skinIndex);
-    const std::string& parent = gd[size_t(skinIndex)].ParentClass;
-    if (parent.empty() || parent == name) return -1;
-    skinIndex = GetSkinIndex(parent);
-    if (visited.count(skinIndex)) return -1;  // the chain loops back
-    name = parent;
-  }
-  return -1;
+  return wakespan::FindInherited(
+      gd, skinIndex, name, [this](std::string_view n) { return GetSkinIndex(n); }, match);
 }
 
 int TsSkinModel::GetMaskIndex(int skinIndex, std::string_view name, std::string_view key) const {

@@ -58,6 +58,22 @@ TEST(SkinModelTest, ParentLoopsEndTheWalk) {
   EXPECT_EQ(m.GetMaskIndex(m.GetSkinIndex("C"), "C", "X"), 0);  // C -> A -> B
   EXPECT_EQ(m.GetMaskIndex(m.GetSkinIndex("A"), "A", "NONE"), -1);
   EXPECT_EQ(m.GetMaskIndex(m.GetSkinIndex("SELF"), "SELF", "NONE"), -1);
+  // Back at the first section the walk ends, even when it was asked under
+  // another name and its own name would match.
+  EXPECT_EQ(m.GetMaskIndex(m.GetSkinIndex("B"), "OTHER", "X"), -1);
+}
+
+TEST(SkinModelTest, SectionImagesResolveAlongTheChainAndStopAtLoops) {
+  const TsSkinModel m = Build(
+      "[A]\r\nPARENTCLASS=B\r\n[B]\r\nPARENTCLASS=C\r\nBORDERSMASK=@0000@0000@0010@0010@1@0\r\n"
+      "[C]\r\nPARENTCLASS=A\r\n[P]\r\nPARENTCLASS=Q\r\n[Q]\r\nPARENTCLASS=R\r\n[R]\r\nPARENTCLASS=Q\r\n"
+      "[B]\r\nBORDERSMASK=@0000@0000@0020@0020@1@0\r\n");
+  EXPECT_EQ(Sec(m, "A").BorderIndex, 0);
+  EXPECT_EQ(Sec(m, "C").BorderIndex, 0);  // C -> A -> B
+  EXPECT_EQ(m.gd.at(6).BorderIndex, 0);   // the repeated B: lookups by name find the first
+  EXPECT_EQ(Sec(m, "P").BorderIndex, -1);  // P -> Q -> R -> Q loops without the first
+  for (int i = 0; i < int(m.gd.size()); ++i)
+    EXPECT_EQ(m.gd[size_t(i)].BorderIndex, m.GetMaskIndex(i, m.gd[size_t(i)].ClassName, "BORDERSMASK")) << i;
 }
 
 TEST(SkinModelTest, ImageReferenceFormsBecomeMaskEntries) {
