@@ -57,11 +57,13 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   return out;
 }
 
-std::string DecodeText(std::string_view text) {
-  if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF") return std::string(text.substr(3));
-  if (text.size() >= 2 && text.substr(0, 2) == "\xFF\xFE") return Utf16ToUtf8(text.substr(2), false);
-  if (text.size() >= 2 && text.substr(0, 2) == "\xFE\xFF") return Utf16ToUtf8(text.substr(2), true);
-  return std::string(text);
+// The text as 8-bit lines: a UTF-8 mark dropped, UTF-16 converted into
+// `converted`; any other text is read where it lies.
+std::string_view DecodeText(std::string_view text, std::string& converted) {
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") return text.substr(3);
+  if (text.substr(0, 2) == "\xFF\xFE") return converted = Utf16ToUtf8(text.substr(2), false);
+  if (text.substr(0, 2) == "\xFE\xFF") return converted = Utf16ToUtf8(text.substr(2), true);
+  return text;
 }
 
 }  // namespace
@@ -152,14 +154,15 @@ std::optional<double> ParseSkinFloat(std::string_view text) {
 void TacMemIni::SetText(std::string_view raw) {
   sections_.clear();
   firstSection_.clear();
-  const std::string text = DecodeText(raw);
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find_first_of("\r\n", pos);
-    if (end == std::string::npos) end = text.size();
-    const std::string_view line = TrimBlanks(std::string_view(text).substr(pos, end - pos));
+  std::string converted;
+  const std::string_view text = DecodeText(raw, converted);
+  const char* const end = text.data() + text.size();
+  for (const char* pos = text.data(); pos < end;) {
+    const char* lineEnd = pos;
+    while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n') ++lineEnd;
+    const std::string_view line = TrimBlanks(std::string_view(pos, size_t(lineEnd - pos)));
     // CR LF, a lone CR and a lone LF each end one line.
-    pos = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    pos = lineEnd == end ? end : lineEnd + (lineEnd[0] == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? 2 : 1);
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
       sections_.push_back({std::string(TrimBlanks(line.substr(1, line.size() - 2))), {}});
@@ -168,14 +171,11 @@ void TacMemIni::SetText(std::string_view raw) {
     }
     if (sections_.empty()) continue;
     const size_t eq = line.find('=');
-    TacIniKey key;
-    if (eq == std::string_view::npos) {
-      key.Name = std::string(line);
-    } else {
-      key.Name = std::string(TrimBlanks(line.substr(0, eq)));
-      key.Value = std::string(TrimBlanks(line.substr(eq + 1)));
-    }
-    sections_.back().Keys.push_back(std::move(key));
+    std::vector<TacIniKey>& keys = sections_.back().Keys;
+    if (eq == std::string_view::npos)
+      keys.push_back({std::string(line), std::string()});
+    else
+      keys.push_back({std::string(TrimBlanks(line.substr(0, eq))), std::string(TrimBlanks(line.substr(eq + 1)))});
   }
 }
 

@@ -16,7 +16,9 @@ constexpr TColor kUnusableColor = 0xFF00FF;
 
 bool IsUsableMenuColor(TColor c) { return c != -1 && c != TColor(0xFF00FF) && c != TColor(0xFFFFFF); }
 
-std::string OptionsText(const ByteBuffer& bytes) { return std::string(bytes.begin(), bytes.end()); }
+std::string_view OptionsText(const ByteBuffer& bytes) {
+  return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
 
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
