@@ -61,9 +61,12 @@ wait_for_end() {
 # The probe, started ahead, waits inside Wine for the window of CLASS to be
 # hidden or destroyed; window_gone then sets GONE_MS to the epoch ms of its
 # answer (a probe start costs half a second, so it must already be waiting).
-WATCH_PID="" GONE_MS=""
+# watch_window_shown and window_shown do the same for a window's appearance.
+WATCH_PID="" GONE_MS="" SHOWN_MS=""
 watch_window_gone() { probe waitgone "$1" "$2" >/dev/null & WATCH_PID=$!; }
 window_gone() { wait "$WATCH_PID" && GONE_MS=$(now_ms); }
+watch_window_shown() { probe wait "$1" "$2" >/dev/null & WATCH_PID=$!; }
+window_shown() { wait "$WATCH_PID" && SHOWN_MS=$(now_ms); }
 
 # sleep_until EPOCH: sleeps until that second has begun.
 sleep_until() {
