@@ -12,12 +12,26 @@ bool Bitmap::IsAcceptableSize(int64_t width, int64_t height) {
          width * height <= kMaxPixels;
 }
 
-Bitmap::Bitmap(int width, int height, PixelFormat format) : format_(format) {
+Bitmap::Bitmap(int width, int height, PixelFormat format) : Bitmap(width, height, format, true) {}
+
+Bitmap Bitmap::ForOverwrite(int width, int height, PixelFormat format) {
+  return Bitmap(width, height, format, false);
+}
+
+Bitmap::Bitmap(int width, int height, PixelFormat format, bool zeroPixels) : format_(format) {
   if (!IsAcceptableSize(width, height)) return;
   width_ = width;
   height_ = height;
   stride_ = PaddedRowBytes(width, static_cast<int>(format));
-  pixels_.assign(static_cast<size_t>(stride_) * static_cast<size_t>(height), 0);
+  const size_t size = static_cast<size_t>(stride_) * static_cast<size_t>(height);
+  if (zeroPixels) {
+    pixels_.assign(size, 0);
+    return;
+  }
+  pixels_.resize(size);
+  const size_t used = static_cast<size_t>(width) * BytesPerPixel();
+  if (used < static_cast<size_t>(stride_))
+    for (int y = 0; y < height; ++y) std::memset(Row(y) + used, 0, static_cast<size_t>(stride_) - used);
 }
 
 uint32_t Bitmap::Pixel(int x, int y) const {

@@ -9,6 +9,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace wakespan {
@@ -24,6 +27,9 @@ class Bitmap {
   Bitmap() = default;
   // A zero-filled bitmap; empty when the size is 0, negative or too large.
   Bitmap(int width, int height, PixelFormat format);
+  // The same for a caller that writes every pixel before reading any (a
+  // decoder): only the row padding is zeroed, sparing a pass over the pixels.
+  static Bitmap ForOverwrite(int width, int height, PixelFormat format);
 
   static bool IsAcceptableSize(int64_t width, int64_t height);
 
@@ -53,11 +59,33 @@ class Bitmap {
   friend bool operator!=(const Bitmap& a, const Bitmap& b) { return !(a == b); }
 
  private:
+  // Leaves new elements uninitialised, so ForOverwrite can skip zeroing.
+  template <typename T>
+  struct DefaultInitAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+      using other = DefaultInitAllocator<U>;
+    };
+    DefaultInitAllocator() = default;
+    template <typename U>
+    DefaultInitAllocator(const DefaultInitAllocator<U>&) noexcept {}
+    template <typename U>
+    void construct(U* p) noexcept {
+      ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+  };
+
+  Bitmap(int width, int height, PixelFormat format, bool zeroPixels);
+
   int width_ = 0;
   int height_ = 0;
   PixelFormat format_ = PixelFormat::Bgr24;
   std::ptrdiff_t stride_ = 0;
-  std::vector<uint8_t> pixels_;
+  std::vector<uint8_t, DefaultInitAllocator<uint8_t>> pixels_;
 };
 
 // Bytes of one padded row of `width` pixels at `bitsPerPixel`.

@@ -134,7 +134,7 @@ DecodedImage DecodeBmp(const uint8_t* data, size_t size) {
   if (pixelOffset > size || rowBytes * (height - 1) + lastRowBytes > size - pixelOffset)
     return Fail("truncated pixel data");
 
-  Bitmap image(width, height, bits == 32 ? PixelFormat::Bgra32 : PixelFormat::Bgr24);
+  Bitmap image = Bitmap::ForOverwrite(width, height, bits == 32 ? PixelFormat::Bgra32 : PixelFormat::Bgr24);
   const size_t usedBytes = static_cast<size_t>(lastRowBytes);
   for (int y = 0; y < height; ++y) {
     const int fileRow = hdr.topDown ? y : height - 1 - y;

@@ -18,6 +18,15 @@ TEST(Bitmap, RowsArePaddedToFourBytesAndZeroFilled) {
   EXPECT_EQ(b32.BytesPerPixel(), 4);
 }
 
+TEST(Bitmap, ForOverwriteHasTheSameLayoutWithZeroPadding) {
+  Bitmap b = Bitmap::ForOverwrite(3, 2, PixelFormat::Bgr24);
+  EXPECT_EQ(b.Width(), 3);
+  EXPECT_EQ(b.Stride(), 12);
+  for (int y = 0; y < 2; ++y)
+    for (int i = 9; i < 12; ++i) EXPECT_EQ(b.Row(y)[i], 0) << y << " " << i;
+  EXPECT_TRUE(Bitmap::ForOverwrite(0, 2, PixelFormat::Bgr24).IsEmpty());
+}
+
 TEST(Bitmap, RejectsSizesThatCannotBeAllocatedSafely) {
   EXPECT_TRUE(Bitmap(0, 5, PixelFormat::Bgr24).IsEmpty());
   EXPECT_TRUE(Bitmap(5, -1, PixelFormat::Bgr24).IsEmpty());
