@@ -33,6 +33,15 @@ int32_t ToInteger(const std::string& text) {
   return *v;
 }
 
+// Whether `text` holds `part` with letter case ignored; `part` starts with
+// a character that is no letter (a "." of an extension), so only the places
+// of that character are tried. Every option value is checked: nothing is copied.
+bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+  for (size_t at = text.find(part[0]); at != std::string_view::npos; at = text.find(part[0], at + 1))
+    if (SameTextAscii(text.substr(at, part.size()), part)) return true;
+  return false;
+}
+
 std::shared_ptr<Bitmap> DecodeSkinImage(const ByteBuffer& bytes, bool keep32) {
   DecodedImage decoded = DecodeImage(bytes.data(), bytes.size());
   if (!decoded.Ok() || decoded.Image.Width() == 0) return nullptr;
@@ -94,9 +103,8 @@ class ModelBuilder {
 
   void LoadPatternTable() {
     ForEachValue([this](const std::string& section, const std::string& key, const std::string& value) {
-      const std::string upper = UpperCase(value);
-      if (upper.find(".JPG") == std::string::npos && upper.find(".JPEG") == std::string::npos) return;
-      std::shared_ptr<Bitmap> image = LoadImage(upper, false);
+      if (!ContainsIgnoringCase(value, ".JPG") && !ContainsIgnoringCase(value, ".JPEG")) return;
+      std::shared_ptr<Bitmap> image = LoadImage(UpperCase(value), false);
       if (!image) return;
       if (int64_t(image->Width()) * image->Height() >= kMinPatternPixels) {
         m_.pa.push_back(TsPatternData{std::move(image), section, key});

@@ -76,6 +76,21 @@ TEST(SkinModelTest, SectionImagesResolveAlongTheChainAndStopAtLoops) {
     EXPECT_EQ(m.gd[size_t(i)].BorderIndex, m.GetMaskIndex(i, m.gd[size_t(i)].ClassName, "BORDERSMASK")) << i;
 }
 
+TEST(SkinModelTest, JpegNamesInAnyLetterCaseBecomePatternsOrTextures) {
+  test::MapImageSource images;
+  images.images["TEX.JPG"] = MakeBmp24(10, 10, 0x123456);
+  images.images["BIG.JPEG"] = MakeBmp24(300, 300, 0x654321);
+  images.images["X.JP"] = MakeBmp24(10, 10, 0x123456);
+  const TsSkinModel m = Build("[Panel]\r\nPattern=tex.Jpg\r\nBig=big.jpeg\r\nNote=x.jp\r\n", images);
+  ASSERT_EQ(m.ma.size(), 1u);
+  EXPECT_EQ(m.ma[0].ClassName, "PANEL");
+  EXPECT_EQ(m.ma[0].PropertyName, "PATTERN");
+  EXPECT_EQ(m.ma[0].ImgType, itisaTexture);
+  ASSERT_EQ(m.pa.size(), 1u);
+  EXPECT_EQ(m.pa[0].ClassName, "Panel");
+  EXPECT_EQ(m.pa[0].PropertyName, "Big");
+}
+
 TEST(SkinModelTest, ImageReferenceFormsBecomeMaskEntries) {
   test::MapImageSource images;
   images.images["MASTER.BMP"] = MakeBmp24(40, 30, 0x123456);
