@@ -11,7 +11,11 @@ platform::Text Decimal(uint32_t n) {
   return platform::Text(digits.begin(), digits.end());
 }
 
-platform::Text TwoDigits(uint32_t n) { return n < 10 ? u"0" + Decimal(n) : Decimal(n); }
+platform::Text TwoDigits(uint32_t n) {
+  platform::Text text = Decimal(n);
+  if (n < 10) text.insert(text.begin(), u'0');
+  return text;
+}
 
 }  // namespace
 
