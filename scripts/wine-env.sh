@@ -51,11 +51,20 @@ _wine_env_start_xvfb() {
   return 1
 }
 
+_wine_env_install_fonts() {
+  local fonts="$1/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+}
+
 _wine_env_init_prefix() {
   local prefix="$1"
   mkdir -p "$prefix"
   WINEPREFIX="$prefix" "$WINE_LOADER_BIN" wineboot --init >/dev/null 2>&1 || true
   WINEPREFIX="$prefix" "$WINESERVER_BIN" -w
+  # Debian's wine64 does not find its own fonts (Tahoma, Marlett) from the bare
+  # loader; copied into the prefix they are used like any Windows font.
+  _wine_env_install_fonts "$prefix"
   # Without a window manager Wine's frames must be the program's own.
   WINEPREFIX="$prefix" "$WINE_LOADER_BIN" reg add 'HKCU\Software\Wine\X11 Driver' \
     /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
@@ -84,6 +93,7 @@ wine_env_start() { # [--use-display] [--prefix DIR]
     # A lasting prefix of the caller's: initialised once, kept afterwards.
     WINE_ENV_KEPT_PREFIX="$prefix"
     [ -f "$prefix/system.reg" ] || _wine_env_init_prefix "$prefix" || return 1
+    _wine_env_install_fonts "$prefix"
     export WINEPREFIX="$prefix"
     ln -s "$prefix" "$WINE_ENV_DIR/prefix"
   else
