@@ -23,7 +23,43 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using Chain_t = std::vector<const TacIniSection*>;
+// The keys a section's general data reads, named in kPropertyKeys in the
+// same order.
+enum Property : size_t {
+  pParentClass, pColor, pFontColor, pTcLeft, pTcTop, pTcRight, pTcBottom,
+  pHotFontColor, pHotTcLeft, pHotTcTop, pHotTcRight, pHotTcBottom,
+  pGiveOwnFont, pGlow, pGlowMargin, pReservedBoolean, pTransparency, pGradientPercent, pGradientData,
+  pImagePercent, pShowFocus, pFadingEnabled, pFadingIterations, pHotColor, pHotTransparency,
+  pHotGradientPercent, pHotGradientData, pHotImagePercent, pHotGlowColor, pGlowColor, pHotGlowSize, pGlowSize,
+  kPropertyCount
+};
+
+constexpr std::string_view kPropertyKeys[kPropertyCount] = {
+    s_ParentClass, "COLOR", "FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM",
+    "HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT", "HOTTCBOTTOM",
+    "GIVEOWNFONT", "GLOW", "GLOWMARGIN", "RESERVEDBOOLEAN", "TRANSPARENCY", "GRADIENTPERCENT", "GRADIENTDATA",
+    "IMAGEPERCENT", "SHOWFOCUS", "FADINGENABLED", "FADINGITERATIONS", "HOTCOLOR", "HOTTRANSPARENCY",
+    "HOTGRADIENTPERCENT", "HOTGRADIENTDATA", "HOTIMAGEPERCENT", "HGCOL", "GCOL", "HGSIZE", "GSIZE"};
+static_assert(!kPropertyKeys[kPropertyCount - 1].empty(), "a key name for every property");
+
+// A section's values of those keys (the first key of each name, letter case
+// ignored; null when absent), found in one pass over its keys: each section
+// takes some thirty inherited reads along its parent chain, and each is then
+// one load per section of the chain instead of a scan of its keys.
+struct SectionProperties {
+  const std::string* values[kPropertyCount] = {};
+
+  explicit SectionProperties(const TacIniSection& section) {
+    for (const TacIniKey& key : section.Keys)
+      for (size_t p = 0; p < kPropertyCount; ++p)
+        if (key.Name.size() == kPropertyKeys[p].size() && SameTextAscii(key.Name, kPropertyKeys[p])) {
+          if (!values[p]) values[p] = &key.Value;
+          break;
+        }
+  }
+};
+
+using Chain_t = std::vector<const SectionProperties*>;
 
 constexpr double kNewestSupportedVersion = 6.99;
 
@@ -121,16 +157,18 @@ class ModelBuilder {
     });
   }
 
-  // The section and its PARENTCLASS ancestors, nearest first. The walk
-  // stops at an empty name, "?", a section naming itself, a missing section
-  // or a section met before (a loop).
-  std::vector<const TacIniSection*> Chain(const std::string& section) const {
-    std::vector<const TacIniSection*> chain;
+  // The properties of the section and of its PARENTCLASS ancestors, nearest
+  // first. The walk stops at an empty name, "?", a section naming itself, a
+  // missing section or a section met before (a loop).
+  Chain_t Chain(const std::string& section) const {
+    Chain_t chain;
     const TacIniSection* current = ini_.FindSection(section);
     std::string_view name = section;
-    while (current && std::find(chain.begin(), chain.end(), current) == chain.end()) {
-      chain.push_back(current);
-      const std::string* parent = current->Find(s_ParentClass);
+    while (current) {
+      const SectionProperties* props = &sectionProperties_[size_t(current - ini_.Sections().data())];
+      if (std::find(chain.begin(), chain.end(), props) != chain.end()) break;
+      chain.push_back(props);
+      const std::string* parent = props->values[pParentClass];
       if (!parent || parent->empty() || *parent == "?" || *parent == name) break;
       name = *parent;
       current = ini_.FindSection(name);
@@ -139,24 +177,30 @@ class ModelBuilder {
   }
 
   // Text properties: absent, or a single "?", means inherited.
-  static std::string ReadInheritedString(const Chain_t& chain, const char* key, const std::string& def) {
-    for (const TacIniSection* s : chain)
-      if (const std::string* v = s->Find(key); v && *v != "?") return *v;
-    return def;
+  static const std::string* FindInheritedText(const Chain_t& chain, Property key) {
+    for (const SectionProperties* s : chain)
+      if (const std::string* v = s->values[key]; v && std::string_view(*v) != "?") return v;
+    return nullptr;
+  }
+
+  static std::string ReadInheritedString(const Chain_t& chain, Property key, const std::string& def) {
+    const std::string* v = FindInheritedText(chain, key);
+    return v ? *v : def;
   }
 
   // Integer properties: absent, not a number or -1 means inherited.
-  static int32_t ReadInheritedInteger(const Chain_t& chain, const char* key, int32_t def) {
-    for (const TacIniSection* s : chain) {
-      const std::string* v = s->Find(key);
+  static int32_t ReadInheritedInteger(const Chain_t& chain, Property key, int32_t def) {
+    for (const SectionProperties* s : chain) {
+      const std::string* v = s->values[key];
       const std::optional<int32_t> n = v ? ParseSkinInteger(*v) : std::nullopt;
       if (n && *n != -1) return *n;
     }
     return def;
   }
 
-  static bool ReadInheritedBool(const Chain_t& chain, const char* key) {
-    return UpperCase(ReadInheritedString(chain, key, "FALSE")) == "TRUE";
+  static bool ReadInheritedBool(const Chain_t& chain, Property key) {
+    const std::string* v = FindInheritedText(chain, key);
+    return v && SameTextAscii(*v, "TRUE");
   }
 
   int16_t GlobalShort(const char* key, int32_t def) const {
@@ -198,44 +242,44 @@ class ModelBuilder {
     if (d.Version > kNewestSupportedVersion && settings_.OnMessage) settings_.OnMessage(kSkinTooNewMessage);
   }
 
-  static void ReadColors(const Chain_t& s, const char* const keys[5], const TColor defs[5], TColor out[5]) {
+  static void ReadColors(const Chain_t& s, const Property keys[5], const TColor defs[5], TColor out[5]) {
     for (int i = 0; i < 5; ++i) out[i] = ReadInheritedInteger(s, keys[i], defs[i]);
   }
 
   TsGeneralData ReadGeneralData(const std::string& name) const {
-    static const char* const fontKeys[5] = {"FONTCOLOR", "TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM"};
-    static const char* const hotFontKeys[5] = {"HOTFONTCOLOR", "HOTTCLEFT", "HOTTCTOP", "HOTTCRIGHT",
-                                               "HOTTCBOTTOM"};
+    static const Property fontKeys[5] = {pFontColor, pTcLeft, pTcTop, pTcRight, pTcBottom};
+    static const Property hotFontKeys[5] = {pHotFontColor, pHotTcLeft, pHotTcTop, pHotTcRight, pHotTcBottom};
     static const TColor fontDefaults[5] = {0, -1, -1, -1, -1};
     const Chain_t s = Chain(name);
     TsGeneralData g;
     g.ClassName = name;
-    g.ParentClass = ini_.ReadString(name, s_ParentClass, "");
-    g.Color = ColorToRGB(ReadInheritedInteger(s, "COLOR", 0xFFFFFF));
+    const std::string* parent = s.empty() ? nullptr : s.front()->values[pParentClass];
+    g.ParentClass = parent ? *parent : std::string();
+    g.Color = ColorToRGB(ReadInheritedInteger(s, pColor, 0xFFFFFF));
     ReadColors(s, fontKeys, fontDefaults, g.FontColor);
     ReadColors(s, hotFontKeys, fontDefaults, g.HotFontColor);
-    g.GiveOwnFont = ReadInheritedBool(s, "GIVEOWNFONT");
-    g.GlowCount = ReadInheritedInteger(s, "GLOW", 0);
-    g.GlowMargin = ReadInheritedInteger(s, "GLOWMARGIN", 0);
-    g.ReservedBoolean = ReadInheritedBool(s, "RESERVEDBOOLEAN");
-    g.Transparency = ReadInheritedInteger(s, "TRANSPARENCY", 0);
-    g.GradientPercent = ReadInheritedInteger(s, "GRADIENTPERCENT", 0);
-    g.GradientData = ReadInheritedString(s, "GRADIENTDATA", " ");
+    g.GiveOwnFont = ReadInheritedBool(s, pGiveOwnFont);
+    g.GlowCount = ReadInheritedInteger(s, pGlow, 0);
+    g.GlowMargin = ReadInheritedInteger(s, pGlowMargin, 0);
+    g.ReservedBoolean = ReadInheritedBool(s, pReservedBoolean);
+    g.Transparency = ReadInheritedInteger(s, pTransparency, 0);
+    g.GradientPercent = ReadInheritedInteger(s, pGradientPercent, 0);
+    g.GradientData = ReadInheritedString(s, pGradientData, " ");
     if (g.GradientData != " ") g.GradientArray = ParseGradientData(g.GradientData);
-    g.ImagePercent = ReadInheritedInteger(s, "IMAGEPERCENT", 0);
-    g.ShowFocus = ReadInheritedBool(s, "SHOWFOCUS");
-    g.FadingEnabled = ReadInheritedBool(s, "FADINGENABLED");
-    g.FadingIterations = ReadInheritedInteger(s, "FADINGITERATIONS", 5);
-    g.HotColor = ReadInheritedInteger(s, "HOTCOLOR", 0xFFFFFF);
-    g.HotTransparency = ReadInheritedInteger(s, "HOTTRANSPARENCY", 0);
-    g.HotGradientPercent = ReadInheritedInteger(s, "HOTGRADIENTPERCENT", 0);
-    g.HotGradientData = ReadInheritedString(s, "HOTGRADIENTDATA", "");
+    g.ImagePercent = ReadInheritedInteger(s, pImagePercent, 0);
+    g.ShowFocus = ReadInheritedBool(s, pShowFocus);
+    g.FadingEnabled = ReadInheritedBool(s, pFadingEnabled);
+    g.FadingIterations = ReadInheritedInteger(s, pFadingIterations, 5);
+    g.HotColor = ReadInheritedInteger(s, pHotColor, 0xFFFFFF);
+    g.HotTransparency = ReadInheritedInteger(s, pHotTransparency, 0);
+    g.HotGradientPercent = ReadInheritedInteger(s, pHotGradientPercent, 0);
+    g.HotGradientData = ReadInheritedString(s, pHotGradientData, "");
     if (g.HotGradientData != " ") g.HotGradientArray = ParseGradientData(g.HotGradientData);
-    g.HotImagePercent = ReadInheritedInteger(s, "HOTIMAGEPERCENT", 0);
-    g.HotGlowColor = ColorToRGB(ReadInheritedInteger(s, "HGCOL", 0xFFFFFF));
-    g.GlowColor = ColorToRGB(ReadInheritedInteger(s, "GCOL", 0xFFFFFF));
-    g.HotGlowSize = uint8_t(ReadInheritedInteger(s, "HGSIZE", 0));
-    g.GlowSize = uint8_t(ReadInheritedInteger(s, "GSIZE", 0));
+    g.HotImagePercent = ReadInheritedInteger(s, pHotImagePercent, 0);
+    g.HotGlowColor = ColorToRGB(ReadInheritedInteger(s, pHotGlowColor, 0xFFFFFF));
+    g.GlowColor = ColorToRGB(ReadInheritedInteger(s, pGlowColor, 0xFFFFFF));
+    g.HotGlowSize = uint8_t(ReadInheritedInteger(s, pHotGlowSize, 0));
+    g.GlowSize = uint8_t(ReadInheritedInteger(s, pGlowSize, 0));
     return g;
   }
 
@@ -243,6 +287,9 @@ class ModelBuilder {
     LoadSkinData();
     m_.gd.clear();
     m_.gd.reserve(ini_.Sections().size());
+    sectionProperties_.clear();
+    sectionProperties_.reserve(ini_.Sections().size());
+    for (const TacIniSection& section : ini_.Sections()) sectionProperties_.emplace_back(section);
     for (const TacIniSection& section : ini_.Sections()) m_.gd.push_back(ReadGeneralData(section.Name));
   }
 
@@ -354,6 +401,7 @@ class ModelBuilder {
   const SkinImageSource& images_;
   const SkinBuildSettings& settings_;
   TsSkinModel& m_;
+  std::vector<SectionProperties> sectionProperties_;  // by section position in ini_
 };
 
 }  // namespace

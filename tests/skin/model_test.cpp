@@ -49,6 +49,18 @@ TEST(SkinModelTest, GeneralDataInheritsAlongTheParentChainWithDefaults) {
   EXPECT_EQ(lonely.BorderIndex, -1);
 }
 
+TEST(SkinModelTest, GeneralDataKeysIgnoreCaseAndTheFirstOfRepeatedKeysCounts) {
+  const TsSkinModel m = Build(
+      "[BASE]\r\nFadingEnabled=True\r\nglow=3\r\ngiveownfont=?\r\n"
+      "[CHILD]\r\nparentclass=BASE\r\nGLOW=-1\r\nglow=9\r\nColor=5\r\nCOLOR=6\r\nGiveOwnFont=?\r\n");
+  const TsGeneralData& child = Sec(m, "CHILD");
+  EXPECT_EQ(child.ParentClass, "BASE");
+  EXPECT_EQ(child.GlowCount, 3);  // the first GLOW is -1: inherited, the second is never read
+  EXPECT_EQ(child.Color, 5);
+  EXPECT_TRUE(child.FadingEnabled);
+  EXPECT_FALSE(child.GiveOwnFont);  // "?" all the way up: the default
+}
+
 TEST(SkinModelTest, ParentLoopsEndTheWalk) {
   const TsSkinModel m = Build(
       "[A]\r\nPARENTCLASS=B\r\n[B]\r\nPARENTCLASS=C\r\nX=@0000@0000@0010@0010@1@0\r\n"
