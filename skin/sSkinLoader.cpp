@@ -95,6 +95,7 @@ class ModelBuilder {
   void Build() {
     m_.SkinIsPacked = settings_.Packed;
     m_.SkinData.SkinPath = settings_.SkinPath;
+    ListValues();
     LoadMaskTable();
     LoadPatternTable();
     LoadAllGeneralData();
@@ -110,13 +111,19 @@ class ModelBuilder {
   }
 
   // Every (section, key) in file order; a repeated section name reads the
-  // first section of that name, as reading by name does.
-  template <typename Visit>
-  void ForEachValue(Visit visit) const {
+  // first section of that name, as reading by name does. Listed once for
+  // the mask and pattern passes alike.
+  void ListValues() {
+    values_.clear();
     for (const TacIniSection& listed : ini_.Sections()) {
       const TacIniSection* section = ini_.FindSection(listed.Name);
-      for (const TacIniKey& key : section->Keys) visit(listed.Name, key.Name, *section->Find(key.Name));
+      for (const TacIniKey& key : section->Keys) values_.push_back({&listed.Name, &key.Name, section->Find(key.Name)});
     }
+  }
+
+  template <typename Visit>
+  void ForEachValue(Visit visit) const {
+    for (const OptionValue& v : values_) visit(*v.section, *v.key, *v.value);
   }
 
   void LoadMaskTable() {
@@ -401,6 +408,12 @@ class ModelBuilder {
   const SkinImageSource& images_;
   const SkinBuildSettings& settings_;
   TsSkinModel& m_;
+  struct OptionValue {
+    const std::string* section;
+    const std::string* key;
+    const std::string* value;
+  };
+  std::vector<OptionValue> values_;
   std::vector<SectionProperties> sectionProperties_;  // by section position in ini_
 };
 
