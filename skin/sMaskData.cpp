@@ -10,16 +10,16 @@ namespace wakespan {
 
 namespace {
 
-int32_t ToInteger(const std::string& text) {
+int32_t ToInteger(std::string_view text) {
   const std::optional<int32_t> v = ParseSkinInteger(text);
-  if (!v) throw ESkinError("'" + text + "' is not a valid integer value");
+  if (!v) throw ESkinError("'" + std::string(text) + "' is not a valid integer value");
   return *v;
 }
 
 // The fixed-width field at 1-based position `pos`; short values give a
 // shorter (possibly empty) text, which then fails to convert.
 int32_t FixedField(const std::string& value, size_t pos, size_t length) {
-  return ToInteger(pos - 1 < value.size() ? value.substr(pos - 1, length) : std::string());
+  return ToInteger(pos - 1 < value.size() ? std::string_view(value).substr(pos - 1, length) : std::string_view());
 }
 
 // The rectangle all three master-bitmap forms start with.
@@ -73,7 +73,7 @@ bool ParseImageFile(const std::string& v, ImageReference& ref) {
   const std::vector<std::string> f = SplitNonEmpty(v, '!');
   const std::string upper = f.empty() ? std::string() : UpperCase(f[0]);
   if (upper.find(".BMP") == std::string::npos && upper.find(".PNG") == std::string::npos) return false;
-  auto field = [&f](size_t i) { return ToInteger(i < f.size() ? f[i] : std::string()); };
+  auto field = [&f](size_t i) { return ToInteger(i < f.size() ? std::string_view(f[i]) : std::string_view()); };
   TsMaskData& m = ref.entry;
   ref.fileName = f[0];
   m.ImageCount = int16_t(field(1));
