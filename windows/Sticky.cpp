@@ -38,7 +38,8 @@ TStickyform::TStickyform()
   Label1->Alignment = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   Image1 = Make<gui::Image>(this, L"Image1", gui::Bounds{0, 16, 52, 52});
   Image1->Center = true;
-  Image1->SetPicture(gui::LoadAlphaBitmap(L"POWER64"));
+  // The olive key cuts whole pixels only: the picture gets hard edges.
+  Image1->SetPicture(gui::HardenAlpha(gui::LoadAlphaBitmap(L"POWER64")));
   MakeDragHandle(*Image1);
   Timer1 = Make<gui::Timer>(L"Timer1", 1000, false);
   Timer1->OnTimer = [this] { Timer1Timer(); };

@@ -1,5 +1,6 @@
 #include "platform/gui/Pictures.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/gui/Handles.h"
@@ -24,6 +25,28 @@ HBITMAP LoadAlphaBitmap(const wchar_t* resourceName) {
     }
   }
   return bitmap;
+}
+
+HBITMAP HardenAlpha(HBITMAP picture) {
+  DIBSECTION dib{};
+  if (!picture || GetObjectW(picture, sizeof(dib), &dib) != sizeof(dib) || dib.dsBm.bmBitsPixel != 32 ||
+      !dib.dsBm.bmBits)
+    return picture;
+  auto* row = static_cast<uint8_t*>(dib.dsBm.bmBits);
+  for (int y = 0; y < dib.dsBm.bmHeight; ++y, row += dib.dsBm.bmWidthBytes) {
+    for (int x = 0; x < dib.dsBm.bmWidth; ++x) {
+      uint8_t* px = row + 4 * x;
+      const unsigned alpha = px[3];
+      if (alpha < 128) {
+        px[0] = px[1] = px[2] = px[3] = 0;
+        continue;
+      }
+      // Undo the premultiplication, rounded: (c * 255 + a / 2) / a, at most 255.
+      for (int c = 0; c < 3; ++c) px[c] = static_cast<uint8_t>(std::min(255u, (px[c] * 255u + alpha / 2) / alpha));
+      px[3] = 255;
+    }
+  }
+  return picture;
 }
 
 HBITMAP LoadPicture(const wchar_t* resourceName) {
