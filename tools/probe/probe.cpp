@@ -5,22 +5,21 @@
 // by their dialog id below that window.
 #include <windows.h>
 // windows.h first: shellapi.h depends on its types.
-#include <fcntl.h>
-#include <io.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "tools/probe/commands.h"
 #include "tools/probe/utf8.h"
 #include "tools/probe/windows_lookup.h"
 
 namespace probe {
 namespace {
 
-using Args = std::vector<std::wstring>;
 
 constexpr DWORD kDefaultWaitMs = 10000;
 constexpr DWORD kSendTimeoutMs = 10000;
@@ -457,13 +456,6 @@ int cmdRegGet(const Args& args) {
 
 // ---- command table ------------------------------------------------------
 
-struct Command {
-  const wchar_t* name;
-  size_t minArgs;
-  const char* usage;
-  int (*run)(const Args&);
-};
-
 const Command kCommands[] = {
     {L"workarea", 0, "workarea                      -> left top right bottom width height", cmdWorkArea},
     {L"screen", 0, "screen                        -> width height", cmdScreen},
@@ -498,27 +490,7 @@ const Command kCommands[] = {
     {L"regget", 2, "regget KEY VALUE [FILE]       HKLM value -> TYPE data", cmdRegGet},
 };
 
-int usage() {
-  fprintf(stderr, "usage: probe COMMAND ARGS\n");
-  for (const Command& command : kCommands) fprintf(stderr, "  %s\n", command.usage);
-  return 2;
-}
-
 }  // namespace
 }  // namespace probe
 
-int main() {
-  _setmode(_fileno(stdout), _O_BINARY);
-  int argc = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (!argv || argc < 2) return probe::usage();
-  const probe::Args args(argv + 2, argv + argc);
-  const std::wstring name = argv[1];
-  LocalFree(argv);
-  for (const probe::Command& command : probe::kCommands)
-    if (name == command.name) {
-      if (args.size() < command.minArgs) return probe::usage();
-      return command.run(args);
-    }
-  return probe::usage();
-}
+int main() { return probe::RunCommandLine("probe", probe::kCommands, std::size(probe::kCommands)); }

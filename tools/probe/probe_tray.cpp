@@ -7,21 +7,20 @@
 #include <windows.h>
 // windows.h first: shellapi.h and commctrl.h depend on its types.
 #include <commctrl.h>
-#include <fcntl.h>
-#include <io.h>
 #include <shellapi.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "tools/probe/commands.h"
 #include "tools/probe/utf8.h"
 #include "tools/probe/windows_lookup.h"
 
 namespace probe {
 namespace {
 
-using Args = std::vector<std::wstring>;
 
 constexpr DWORD kSendTimeoutMs = 10000;
 // The tray icon's window hears mouse events on the icon as this message,
@@ -227,13 +226,6 @@ int cmdWindows(const Args& args) {
 
 // ---- command table ------------------------------------------------------
 
-struct Command {
-  const wchar_t* name;
-  size_t minArgs;
-  const char* usage;
-  int (*run)(const Args&);
-};
-
 const Command kCommands[] = {
     {L"popupmenu", 0, "popupmenu [ms]                items of the open popup menu", cmdPopupMenu},
     {L"menuopen", 0, "menuopen                      is a popup menu open?", cmdMenuOpen},
@@ -246,27 +238,7 @@ const Command kCommands[] = {
     {L"windows", 0, "windows [CLASS]               top-level windows (of CLASS's process)", cmdWindows},
 };
 
-int usage() {
-  fprintf(stderr, "usage: probe_tray COMMAND ARGS\n");
-  for (const Command& command : kCommands) fprintf(stderr, "  %s\n", command.usage);
-  return 2;
-}
-
 }  // namespace
 }  // namespace probe
 
-int main() {
-  _setmode(_fileno(stdout), _O_BINARY);
-  int argc = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (!argv || argc < 2) return probe::usage();
-  const probe::Args args(argv + 2, argv + argc);
-  const std::wstring name = argv[1];
-  LocalFree(argv);
-  for (const probe::Command& command : probe::kCommands)
-    if (name == command.name) {
-      if (args.size() < command.minArgs) return probe::usage();
-      return command.run(args);
-    }
-  return probe::usage();
-}
+int main() { return probe::RunCommandLine("probe_tray", probe::kCommands, std::size(probe::kCommands)); }
