@@ -57,12 +57,13 @@ TEST(BmpDecode, EightBitPaletteBottomUp) {
 }
 
 TEST(BmpDecode, EightBitRowsEndExactlyAtTheirLastPixel) {
-  // Widths 4 and 5 leave no padding or 1 byte of it after the last pixel of
-  // a 24-bit row: the last pixel must neither be cut nor spill (ASan checks).
+  // Widths 4, 8 and 5, 9, 14 leave no padding or some after the last pixel
+  // of a 24-bit row: the last pixel must neither be cut nor spill (ASan
+  // checks), whether the row is decoded four pixels at a time or singly.
   const std::vector<uint32_t> palette = {0x010203, 0x0A0B0C, 0x112233};
-  for (const int width : {4, 5}) {
-    std::vector<uint8_t> row = {2, 1, 0, 1, 2, 0, 0, 0};
-    row.resize(size_t(width + 3) / 4 * 4);
+  for (const int width : {4, 5, 8, 9, 14}) {
+    std::vector<uint8_t> row(size_t(width + 3) / 4 * 4);
+    for (int x = 0; x < width; ++x) row[size_t(x)] = uint8_t((x * 2 + 2) % 3);
     const auto img = Decode(MakeBmp(width, 1, 8, palette, {row}));
     ASSERT_TRUE(img.Ok()) << img.Error;
     for (int x = 0; x < width; ++x) {
