@@ -1,6 +1,8 @@
 #include "skin/acMemIni.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace wakespan {
 
@@ -64,6 +66,28 @@ std::string_view DecodeText(std::string_view text, std::string& converted) {
   if (text.substr(0, 2) == "\xFF\xFE") return converted = Utf16ToUtf8(text.substr(2), false);
   if (text.substr(0, 2) == "\xFE\xFF") return converted = Utf16ToUtf8(text.substr(2), true);
   return text;
+}
+
+// Room enough for the keys of the section whose lines start at `pos`: its
+// line feeds up to the first line that begins with "[". Indented headers or
+// lone-CR line ends only make the guess too big or too small, which costs
+// memory or regrowth, never a different result. `budget` bounds the bytes
+// scanned for all sections together, so no text makes the scans quadratic.
+size_t KeyLinesFrom(const char* pos, const char* end, size_t& budget) {
+  const char* const start = pos;
+  const char* const stop = pos + std::min(budget, size_t(end - pos));
+  const char* scanned = stop;
+  size_t lines = 1;
+  while (const void* lf = std::memchr(pos, '\n', size_t(stop - pos))) {
+    pos = static_cast<const char*>(lf) + 1;
+    if (pos == stop || *pos == '[') {
+      scanned = pos;
+      break;
+    }
+    ++lines;
+  }
+  budget -= size_t(scanned - start);
+  return lines;
 }
 
 }  // namespace
@@ -157,6 +181,7 @@ void TacMemIni::SetText(std::string_view raw) {
   std::string converted;
   const std::string_view text = DecodeText(raw, converted);
   const char* const end = text.data() + text.size();
+  size_t scanBudget = text.size();
   for (const char* pos = text.data(); pos < end;) {
     const char* lineEnd = pos;
     while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n') ++lineEnd;
@@ -166,6 +191,7 @@ void TacMemIni::SetText(std::string_view raw) {
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
       sections_.push_back({std::string(TrimBlanks(line.substr(1, line.size() - 2))), {}});
+      sections_.back().Keys.reserve(KeyLinesFrom(pos, end, scanBudget));
       firstSection_.emplace(UpperAscii(sections_.back().Name), sections_.size() - 1);
       continue;
     }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "skin/acMemIni.h"
 
 namespace wakespan {
@@ -32,6 +35,30 @@ TEST(OptionTextTest, SectionsKeysAndValuesFollowTheIniRules) {
   EXPECT_EQ(ini.ReadInteger("SECOND", "COLOR", -1), 255);
   EXPECT_EQ(ini.ReadInteger("SECOND", "HEX", -1), 16);
   EXPECT_EQ(ini.ReadString("MISSING", "COLOR", "d"), "d");
+}
+
+// Sections are sized ahead from their line count; headers that are indented
+// or follow lone CRs must neither lose keys nor make every section claim
+// room for the rest of a long text.
+TEST(OptionTextTest, ManySectionsWithMisleadingLineEndsKeepEveryKeyInBoundedRoom) {
+  std::string text;
+  const int count = 1200;
+  const auto indented = [](int i) { return i < count / 2; };
+  for (int i = 0; i < count; ++i)
+    text += indented(i) ? "  [S" + std::to_string(i) + "]\nK=" + std::to_string(i) + "\nL=x\n"
+                        : "[S" + std::to_string(i) + "]\rK=" + std::to_string(i) + "\r\n";
+  const TacMemIni ini(text);
+  ASSERT_EQ(ini.Sections().size(), size_t(count));
+  size_t room = 0;
+  for (int i = 0; i < count; ++i) {
+    const TacIniSection& s = ini.Sections()[size_t(i)];
+    ASSERT_EQ(s.Keys.size(), indented(i) ? 2u : 1u) << i;
+    EXPECT_EQ(ini.ReadInteger("S" + std::to_string(i), "K", -1), i);
+    room += s.Keys.capacity();
+  }
+  // Linear in the text: at most twice one entry per line and section.
+  const size_t lineFeeds = size_t(std::count(text.begin(), text.end(), '\n'));
+  EXPECT_LE(room, 2 * (lineFeeds + size_t(count)));
 }
 
 TEST(OptionTextTest, IntegersAndRealsParseAsWritten) {
