@@ -106,6 +106,12 @@ bool SameTextAscii(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+  for (size_t at = text.find(part[0]); at != std::string_view::npos; at = text.find(part[0], at + 1))
+    if (SameTextAscii(text.substr(at, part.size()), part)) return true;
+  return false;
+}
+
 std::optional<int32_t> ParseSkinInteger(std::string_view text) {
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;

@@ -65,6 +65,10 @@ std::optional<int32_t> ParseSkinInteger(std::string_view text);
 std::optional<double> ParseSkinFloat(std::string_view text);
 
 bool SameTextAscii(std::string_view a, std::string_view b);
+// Whether `text` holds `part` with letter case ignored, without copying.
+// `part` must start with a character that is no letter (such as the "." of
+// an extension): only the places of that character are tried.
+bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace wakespan

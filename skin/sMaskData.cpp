@@ -71,8 +71,7 @@ void ParseTexture(const std::string& v, TsMaskData& m) {  // ~rect~DD~M
 // !name!C!M!type[!WL!WT!WR!WB]; the bitmap and R come later with the image.
 bool ParseImageFile(const std::string& v, ImageReference& ref) {
   const std::vector<std::string> f = SplitNonEmpty(v, '!');
-  const std::string upper = f.empty() ? std::string() : UpperCase(f[0]);
-  if (upper.find(".BMP") == std::string::npos && upper.find(".PNG") == std::string::npos) return false;
+  if (f.empty() || (!ContainsIgnoringCase(f[0], ".BMP") && !ContainsIgnoringCase(f[0], ".PNG"))) return false;
   auto field = [&f](size_t i) { return ToInteger(i < f.size() ? std::string_view(f[i]) : std::string_view()); };
   TsMaskData& m = ref.entry;
   ref.fileName = f[0];
@@ -91,6 +90,24 @@ bool ParseImageFile(const std::string& v, ImageReference& ref) {
   return true;
 }
 
+// A plain ".BMP" file name; most option values are no image at all, so
+// they are turned away before anything is copied.
+ImageReference ParseBareFileName(const std::string& section, const std::string& key, const std::string& value) {
+  ImageReference ref;
+  // The older "#" coordinate notation is not supported: such values add nothing.
+  if (value.find('#') != std::string::npos || !ContainsIgnoringCase(value, ".BMP")) return ref;
+  TsMaskData& m = ref.entry;
+  ref.kind = ImageReference::File;
+  ref.fileName = value;
+  m.ClassName = UpperCase(section);
+  m.PropertyName = UpperCase(key);
+  m.ImageCount = 3;
+  m.MaskType = 1;
+  m.DrawMode = 4;  // like "!" images: the centre is painted
+  m.ImgType = itisaBorder;
+  return ref;
+}
+
 }  // namespace
 
 void ComputeMaskBorders(TsMaskData& m) {
@@ -107,39 +124,30 @@ ImageReference ParseImageReference(const std::string& section, const std::string
                                    const std::string& value) {
   ImageReference ref;
   TsMaskData& m = ref.entry;
-  m.ClassName = section;
-  m.PropertyName = key;
   if (value.empty()) return ref;
   switch (value[0]) {
     case '@':
       ParseGlyph(value, m);
       ref.kind = ImageReference::Master;
-      return ref;
+      break;
     case '^':
       ParseBorderMask(value, m);
       ref.kind = ImageReference::Master;
-      return ref;
+      break;
     case '~':
       ParseTexture(value, m);
       ref.kind = ImageReference::Master;
-      return ref;
-    case '!':
-      if (ParseImageFile(value, ref)) ref.kind = ImageReference::File;
-      return ref;
-    default:
       break;
+    case '!':
+      if (!ParseImageFile(value, ref)) return ref;
+      ref.kind = ImageReference::File;
+      break;
+    default:
+      return ParseBareFileName(section, key, value);
   }
-  // The older "#" coordinate notation is not supported: such values add nothing.
-  if (value.find('#') != std::string::npos) return ref;
-  if (UpperCase(value).find(".BMP") == std::string::npos) return ref;
-  ref.kind = ImageReference::File;
-  ref.fileName = value;
-  m.ClassName = UpperCase(section);
-  m.PropertyName = UpperCase(key);
-  m.ImageCount = 3;
-  m.MaskType = 1;
-  m.DrawMode = 4;  // like "!" images: the centre is painted
-  m.ImgType = itisaBorder;
+  // Names are copied only for values that do describe an image.
+  m.ClassName = section;
+  m.PropertyName = key;
   return ref;
 }
 

@@ -69,15 +69,6 @@ int32_t ToInteger(const std::string& text) {
   return *v;
 }
 
-// Whether `text` holds `part` with letter case ignored; `part` starts with
-// a character that is no letter (a "." of an extension), so only the places
-// of that character are tried. Every option value is checked: nothing is copied.
-bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-  for (size_t at = text.find(part[0]); at != std::string_view::npos; at = text.find(part[0], at + 1))
-    if (SameTextAscii(text.substr(at, part.size()), part)) return true;
-  return false;
-}
-
 std::shared_ptr<Bitmap> DecodeSkinImage(const ByteBuffer& bytes, bool keep32) {
   DecodedImage decoded = DecodeImage(bytes.data(), bytes.size());
   if (!decoded.Ok() || decoded.Image.Width() == 0) return nullptr;
@@ -134,7 +125,7 @@ class ModelBuilder {
       ImageReference ref = ParseImageReference(section, key, value);
       if (ref.kind == ImageReference::None) return;
       if (ref.kind == ImageReference::File) {
-        const bool png = UpperCase(ref.fileName).find(".PNG") != std::string::npos;
+        const bool png = ContainsIgnoringCase(ref.fileName, ".PNG");
         ref.entry.Bmp = LoadImage(ref.fileName, png || ref.entry.ImgType == itisaTexture);
         if (!ref.entry.Bmp) return;
         ref.entry.R = Rect{0, 0, ref.entry.Bmp->Width(), ref.entry.Bmp->Height()};

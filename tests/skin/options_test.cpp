@@ -61,6 +61,14 @@ TEST(OptionTextTest, ManySectionsWithMisleadingLineEndsKeepEveryKeyInBoundedRoom
   EXPECT_LE(room, 2 * (lineFeeds + size_t(count)));
 }
 
+TEST(OptionTextTest, ExtensionsAreFoundWhateverTheirLetterCase) {
+  EXPECT_TRUE(ContainsIgnoringCase("plain.bmp", ".BMP"));
+  EXPECT_TRUE(ContainsIgnoringCase("a.b.Png!1", ".PNG"));  // a later "." matches
+  EXPECT_FALSE(ContainsIgnoringCase("file.bm", ".BMP"));   // cut short at the end
+  EXPECT_FALSE(ContainsIgnoringCase("BMP", ".BMP"));
+  EXPECT_FALSE(ContainsIgnoringCase("", ".BMP"));
+}
+
 TEST(OptionTextTest, IntegersAndRealsParseAsWritten) {
   EXPECT_EQ(ParseSkinInteger("-15"), -15);
   EXPECT_EQ(ParseSkinInteger("2147483647"), 2147483647);
