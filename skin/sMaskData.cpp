@@ -11,6 +11,14 @@ namespace wakespan {
 namespace {
 
 int32_t ToInteger(std::string_view text) {
+  // Fields of up to four plain digits, nearly all of them, are read here;
+  // anything else takes the full integer rules.
+  if (!text.empty() && text.size() <= 4) {
+    int32_t digits = 0;
+    size_t i = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) digits = digits * 10 + (text[i] - '0');
+    if (i == text.size()) return digits;
+  }
   const std::optional<int32_t> v = ParseSkinInteger(text);
   if (!v) throw ESkinError("'" + std::string(text) + "' is not a valid integer value");
   return *v;

@@ -111,7 +111,7 @@ TEST(SkinModelTest, ImageReferenceFormsBecomeMaskEntries) {
   images.images["zero.bmp"] = MakeBmp24(0, 5, 0);
   const TsSkinModel m = Build(
       "[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\n"
-      "G=@0001@0002@0031@0012@3@0\r\n"
+      "G=@0001@$002@0031@ 012@3@0\r\n"  // hexadecimal and blank-led fields read as integers too
       "B=^0000^0000^0063^0030^0000^0000^0000^0000^3^1^7^0\r\n"
       "W=^0000^0000^0030^0030^0000^0000^0000^0000^1^0^1^4\r\n"
       "Z=^0000^0000^0030^0030^0000^0000^0000^0000^0^0^1^0\r\n"
