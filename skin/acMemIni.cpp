@@ -188,9 +188,18 @@ void TacMemIni::SetText(std::string_view raw) {
   const std::string_view text = DecodeText(raw, converted);
   const char* const end = text.data() + text.size();
   size_t scanBudget = text.size();
+  // The next CR and the next LF are each searched for once and kept until
+  // passed, so lines end at the nearer one without a byte-by-byte scan.
+  const auto nextOf = [end](const char* from, char c) {
+    const void* at = std::memchr(from, c, size_t(end - from));
+    return at ? static_cast<const char*>(at) : end;
+  };
+  const char* nextCr = text.empty() ? end : nextOf(text.data(), '\r');
+  const char* nextLf = text.empty() ? end : nextOf(text.data(), '\n');
   for (const char* pos = text.data(); pos < end;) {
-    const char* lineEnd = pos;
-    while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n') ++lineEnd;
+    if (nextCr < pos) nextCr = nextOf(pos, '\r');
+    if (nextLf < pos) nextLf = nextOf(pos, '\n');
+    const char* const lineEnd = std::min(nextCr, nextLf);
     const std::string_view line = TrimBlanks(std::string_view(pos, size_t(lineEnd - pos)));
     // CR LF, a lone CR and a lone LF each end one line.
     pos = lineEnd == end ? end : lineEnd + (lineEnd[0] == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? 2 : 1);

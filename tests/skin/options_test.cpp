@@ -61,6 +61,17 @@ TEST(OptionTextTest, ManySectionsWithMisleadingLineEndsKeepEveryKeyInBoundedRoom
   EXPECT_LE(room, 2 * (lineFeeds + size_t(count)));
 }
 
+TEST(OptionTextTest, EveryMixOfLineEndsSplitsLinesAlike) {
+  const TacMemIni ini("[A]\n\rK=1\r\r\nL=2\n\nM=3\r\n\rN=4");
+  ASSERT_EQ(ini.Sections().size(), 1u);
+  ASSERT_EQ(ini.Sections()[0].Keys.size(), 4u);
+  EXPECT_EQ(ini.ReadInteger("A", "K", -1), 1);
+  EXPECT_EQ(ini.ReadInteger("A", "L", -1), 2);
+  EXPECT_EQ(ini.ReadInteger("A", "M", -1), 3);
+  EXPECT_EQ(ini.ReadInteger("A", "N", -1), 4);  // the last line needs no end
+  EXPECT_TRUE(TacMemIni("").Sections().empty());
+}
+
 TEST(OptionTextTest, ExtensionsAreFoundWhateverTheirLetterCase) {
   EXPECT_TRUE(ContainsIgnoringCase("plain.bmp", ".BMP"));
   EXPECT_TRUE(ContainsIgnoringCase("a.b.Png!1", ".PNG"));  // a later "." matches
