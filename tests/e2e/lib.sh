@@ -118,6 +118,9 @@ wakespan_stop() {
   kill "$WAKESPAN_PID" 2>/dev/null || true
   wait "$WAKESPAN_PID" 2>/dev/null || true
   WAKESPAN_PID=""
+  # Wine may list the ended program's windows a little longer: the next start
+  # must not find the old settings window.
+  probe waitgone "$MAIN" 10000 >/dev/null || true
 }
 
 wakespan_restart() { wakespan_stop; wakespan_start "$@"; }
