@@ -12,12 +12,6 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\0' || (c > 0 && c 
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = UpperAscii(c);
-  return upper;
-}
-
 void AppendUtf8(std::string& out, uint32_t cp) {
   if (cp < 0x80) {
     out += char(cp);
@@ -59,13 +53,12 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   return out;
 }
 
-// The text as 8-bit lines: a UTF-8 mark dropped, UTF-16 converted into
-// `converted`; any other text is read where it lies.
-std::string_view DecodeText(std::string_view text, std::string& converted) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") return text.substr(3);
-  if (text.substr(0, 2) == "\xFF\xFE") return converted = Utf16ToUtf8(text.substr(2), false);
-  if (text.substr(0, 2) == "\xFE\xFF") return converted = Utf16ToUtf8(text.substr(2), true);
-  return text;
+// The text as 8-bit lines: a UTF-8 mark dropped, UTF-16 converted.
+std::string DecodeText(std::string_view text) {
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") return std::string(text.substr(3));
+  if (text.substr(0, 2) == "\xFF\xFE") return Utf16ToUtf8(text.substr(2), false);
+  if (text.substr(0, 2) == "\xFE\xFF") return Utf16ToUtf8(text.substr(2), true);
+  return std::string(text);
 }
 
 // Room enough for the keys of the section whose lines start at `pos`: its
@@ -183,9 +176,9 @@ std::optional<double> ParseSkinFloat(std::string_view text) {
 
 void TacMemIni::SetText(std::string_view raw) {
   sections_.clear();
-  firstSection_.clear();
-  std::string converted;
-  const std::string_view text = DecodeText(raw, converted);
+  firstSection_ = decltype(firstSection_)();
+  text_ = DecodeText(raw);
+  const std::string_view text = text_;
   const char* const end = text.data() + text.size();
   size_t scanBudget = text.size();
   // The next CR and the next LF are each searched for once and kept until
@@ -205,45 +198,45 @@ void TacMemIni::SetText(std::string_view raw) {
     pos = lineEnd == end ? end : lineEnd + (lineEnd[0] == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? 2 : 1);
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-      sections_.push_back({std::string(TrimBlanks(line.substr(1, line.size() - 2))), {}});
+      sections_.push_back({TrimBlanks(line.substr(1, line.size() - 2)), {}});
       sections_.back().Keys.reserve(KeyLinesFrom(pos, end, scanBudget));
-      firstSection_.emplace(UpperAscii(sections_.back().Name), sections_.size() - 1);
+      firstSection_.Add(sections_.back().Name, int(sections_.size() - 1));
       continue;
     }
     if (sections_.empty()) continue;
     const size_t eq = line.find('=');
     std::vector<TacIniKey>& keys = sections_.back().Keys;
     if (eq == std::string_view::npos)
-      keys.push_back({std::string(line), std::string()});
+      keys.push_back({line, line.substr(line.size())});
     else
-      keys.push_back({std::string(TrimBlanks(line.substr(0, eq))), std::string(TrimBlanks(line.substr(eq + 1)))});
+      keys.push_back({TrimBlanks(line.substr(0, eq)), TrimBlanks(line.substr(eq + 1))});
   }
 }
 
 const TacIniSection* TacMemIni::FindSection(std::string_view section) const {
-  const auto it = firstSection_.find(UpperAscii(section));
-  return it == firstSection_.end() ? nullptr : &sections_[it->second];
+  const int i = firstSection_.Find(section);
+  return i < 0 ? nullptr : &sections_[size_t(i)];
 }
 
-const std::string* TacIniSection::Find(std::string_view key) const {
+const std::string_view* TacIniSection::Find(std::string_view key) const {
   // Sections hold a few dozen keys: a scan beats building an index per load.
   for (const TacIniKey& k : Keys)
     if (SameTextAscii(k.Name, key)) return &k.Value;
   return nullptr;
 }
 
-const std::string* TacMemIni::Find(std::string_view section, std::string_view key) const {
+const std::string_view* TacMemIni::Find(std::string_view section, std::string_view key) const {
   const TacIniSection* s = FindSection(section);
   return s ? s->Find(key) : nullptr;
 }
 
 std::string TacMemIni::ReadString(std::string_view section, std::string_view key, const std::string& def) const {
-  const std::string* value = Find(section, key);
-  return value ? *value : def;
+  const std::string_view* value = Find(section, key);
+  return value ? std::string(*value) : def;
 }
 
 int32_t TacMemIni::ReadInteger(std::string_view section, std::string_view key, int32_t def) const {
-  const std::string* value = Find(section, key);
+  const std::string_view* value = Find(section, key);
   if (!value) return def;
   return ParseSkinInteger(*value).value_or(def);
 }

@@ -15,28 +15,35 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "skin/FirstIndex.h"
 
 namespace wakespan {
 
+bool SameTextAscii(std::string_view a, std::string_view b);
+
+// Names and values are views into the text the reader keeps.
 struct TacIniKey {
-  std::string Name;
-  std::string Value;
+  std::string_view Name;
+  std::string_view Value;
 };
 
 struct TacIniSection {
-  std::string Name;
+  std::string_view Name;
   std::vector<TacIniKey> Keys;  // in file order
 
   // Value of the first key of that name (letter case ignored), or null.
-  const std::string* Find(std::string_view key) const;
+  const std::string_view* Find(std::string_view key) const;
 };
 
 class TacMemIni {
  public:
   TacMemIni() = default;
   explicit TacMemIni(std::string_view text) { SetText(text); }
+  // Sections and keys point into the reader's own copy of the text.
+  TacMemIni(const TacMemIni&) = delete;
+  TacMemIni& operator=(const TacMemIni&) = delete;
 
   void SetText(std::string_view text);
 
@@ -45,15 +52,23 @@ class TacMemIni {
   const TacIniSection* FindSection(std::string_view section) const;
   // The value when the key is present (an empty value counts as present),
   // else null.
-  const std::string* Find(std::string_view section, std::string_view key) const;
+  const std::string_view* Find(std::string_view section, std::string_view key) const;
 
   std::string ReadString(std::string_view section, std::string_view key, const std::string& def) const;
   // An absent key, an empty value or a value that is not a number give `def`.
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
 
  private:
+  struct UpperHash {
+    uint64_t operator()(std::string_view name) const { return HashName<UpperAsciiByte>(name); }
+  };
+  struct SameText {
+    bool operator()(std::string_view a, std::string_view b) const { return SameTextAscii(a, b); }
+  };
+
+  std::string text_;
   std::vector<TacIniSection> sections_;
-  std::unordered_map<std::string, size_t> firstSection_;  // upper-cased name -> index
+  FirstIndex<std::string_view, UpperHash, SameText> firstSection_;
 };
 
 // Integer text as the option text writes it: decimal with an optional
@@ -64,7 +79,6 @@ std::optional<int32_t> ParseSkinInteger(std::string_view text);
 // Decimal real with "." as separator whatever the locale.
 std::optional<double> ParseSkinFloat(std::string_view text);
 
-bool SameTextAscii(std::string_view a, std::string_view b);
 // Whether `text` holds `part` with letter case ignored, without copying.
 // `part` must start with a character that is no letter (such as the "." of
 // an extension): only the places of that character are tried.

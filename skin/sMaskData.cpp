@@ -26,35 +26,35 @@ int32_t ToInteger(std::string_view text) {
 
 // The fixed-width field at 1-based position `pos`; short values give a
 // shorter (possibly empty) text, which then fails to convert.
-int32_t FixedField(const std::string& value, size_t pos, size_t length) {
-  return ToInteger(pos - 1 < value.size() ? std::string_view(value).substr(pos - 1, length) : std::string_view());
+int32_t FixedField(std::string_view value, size_t pos, size_t length) {
+  return ToInteger(pos - 1 < value.size() ? value.substr(pos - 1, length) : std::string_view());
 }
 
 // The rectangle all three master-bitmap forms start with.
-Rect MasterRect(const std::string& v) {
+Rect MasterRect(std::string_view v) {
   return Rect{FixedField(v, 2, 4), FixedField(v, 7, 4), FixedField(v, 12, 4), FixedField(v, 17, 4)};
 }
 
-std::vector<std::string> SplitNonEmpty(const std::string& value, char separator) {
-  std::vector<std::string> words;
+std::vector<std::string_view> SplitNonEmpty(std::string_view value, char separator) {
+  std::vector<std::string_view> words;
   size_t pos = 0;
   while (pos <= value.size()) {
     size_t end = value.find(separator, pos);
-    if (end == std::string::npos) end = value.size();
+    if (end == std::string_view::npos) end = value.size();
     if (end > pos) words.push_back(value.substr(pos, end - pos));
     pos = end + 1;
   }
   return words;
 }
 
-void ParseGlyph(const std::string& v, TsMaskData& m) {  // @LLLL@TTTT@RRRR@BBBB@C@M
+void ParseGlyph(std::string_view v, TsMaskData& m) {  // @LLLL@TTTT@RRRR@BBBB@C@M
   m.R = MasterRect(v);
   m.ImageCount = int16_t(FixedField(v, 22, 1));
   m.MaskType = int16_t(FixedField(v, 24, 1));
   m.ImgType = itisaGlyph;
 }
 
-void ParseBorderMask(const std::string& v, TsMaskData& m) {  // ^rect^aaaa^bbbb^cccc^dddd^C^M^D^W
+void ParseBorderMask(std::string_view v, TsMaskData& m) {  // ^rect^aaaa^bbbb^cccc^dddd^C^M^D^W
   m.R = MasterRect(v);
   m.WL = int16_t(FixedField(v, 22, 4));
   m.WT = int16_t(FixedField(v, 27, 4));
@@ -68,7 +68,7 @@ void ParseBorderMask(const std::string& v, TsMaskData& m) {  // ^rect^aaaa^bbbb^
   ComputeMaskBorders(m);
 }
 
-void ParseTexture(const std::string& v, TsMaskData& m) {  // ~rect~DD~M
+void ParseTexture(std::string_view v, TsMaskData& m) {  // ~rect~DD~M
   m.R = MasterRect(v);
   m.DrawMode = int16_t(FixedField(v, 22, 2));
   m.MaskType = v.size() > 24 ? int16_t(FixedField(v, 25, 1)) : int16_t(0);
@@ -77,12 +77,12 @@ void ParseTexture(const std::string& v, TsMaskData& m) {  // ~rect~DD~M
 }
 
 // !name!C!M!type[!WL!WT!WR!WB]; the bitmap and R come later with the image.
-bool ParseImageFile(const std::string& v, ImageReference& ref) {
-  const std::vector<std::string> f = SplitNonEmpty(v, '!');
+bool ParseImageFile(std::string_view v, ImageReference& ref) {
+  const std::vector<std::string_view> f = SplitNonEmpty(v, '!');
   if (f.empty() || (!ContainsIgnoringCase(f[0], ".BMP") && !ContainsIgnoringCase(f[0], ".PNG"))) return false;
-  auto field = [&f](size_t i) { return ToInteger(i < f.size() ? std::string_view(f[i]) : std::string_view()); };
+  auto field = [&f](size_t i) { return ToInteger(i < f.size() ? f[i] : std::string_view()); };
   TsMaskData& m = ref.entry;
-  ref.fileName = f[0];
+  ref.fileName = std::string(f[0]);
   m.ImageCount = int16_t(field(1));
   m.MaskType = int16_t(field(2));
   // Types beyond the known ones would index past the image kinds.
@@ -100,15 +100,15 @@ bool ParseImageFile(const std::string& v, ImageReference& ref) {
 
 // A plain ".BMP" file name; most option values are no image at all, so
 // they are turned away before anything is copied.
-ImageReference ParseBareFileName(const std::string& section, const std::string& key, const std::string& value) {
+ImageReference ParseBareFileName(std::string_view section, std::string_view key, std::string_view value) {
   ImageReference ref;
   // The older "#" coordinate notation is not supported: such values add nothing.
-  if (value.find('#') != std::string::npos || !ContainsIgnoringCase(value, ".BMP")) return ref;
+  if (value.find('#') != std::string_view::npos || !ContainsIgnoringCase(value, ".BMP")) return ref;
   TsMaskData& m = ref.entry;
   ref.kind = ImageReference::File;
-  ref.fileName = value;
-  m.ClassName = UpperCase(section);
-  m.PropertyName = UpperCase(key);
+  ref.fileName = std::string(value);
+  m.ClassName = UpperCase(std::string(section));
+  m.PropertyName = UpperCase(std::string(key));
   m.ImageCount = 3;
   m.MaskType = 1;
   m.DrawMode = 4;  // like "!" images: the centre is painted
@@ -128,8 +128,7 @@ void ComputeMaskBorders(TsMaskData& m) {
   m.WT = m.WB = int16_t(DivOrZero(m.R.Height(), (m.MaskType + 1) * 3));
 }
 
-ImageReference ParseImageReference(const std::string& section, const std::string& key,
-                                   const std::string& value) {
+ImageReference ParseImageReference(std::string_view section, std::string_view key, std::string_view value) {
   ImageReference ref;
   TsMaskData& m = ref.entry;
   if (value.empty()) return ref;
@@ -154,8 +153,8 @@ ImageReference ParseImageReference(const std::string& section, const std::string
       return ParseBareFileName(section, key, value);
   }
   // Names are copied only for values that do describe an image.
-  m.ClassName = section;
-  m.PropertyName = key;
+  m.ClassName = std::string(section);
+  m.PropertyName = std::string(key);
   return ref;
 }
 

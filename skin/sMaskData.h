@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "skin/Bitmap.h"
 #include "skin/Geometry.h"
@@ -53,8 +54,7 @@ struct ImageReference {
 // "!" image file and bare ".BMP" file forms). A numeric field that is not a
 // number raises ESkinError naming the bad text. Values of the older "#"
 // notation, and everything else, give Kind None.
-ImageReference ParseImageReference(const std::string& section, const std::string& key,
-                                   const std::string& value);
+ImageReference ParseImageReference(std::string_view section, std::string_view key, std::string_view value);
 
 // The border rule: when WL + WT + WR + WB is 0, a non-zero BorderWidth
 // gives all four; otherwise WL = WR = width(R) div (ImageCount * 3) and

@@ -47,7 +47,7 @@ static_assert(!kPropertyKeys[kPropertyCount - 1].empty(), "a key name for every 
 // takes some thirty inherited reads along its parent chain, and each is then
 // one load per section of the chain instead of a scan of its keys.
 struct SectionProperties {
-  const std::string* values[kPropertyCount] = {};
+  const std::string_view* values[kPropertyCount] = {};
 
   explicit SectionProperties(const TacIniSection& section) {
     for (const TacIniKey& key : section.Keys)
@@ -108,19 +108,19 @@ class ModelBuilder {
     values_.clear();
     for (const TacIniSection& listed : ini_.Sections()) {
       const TacIniSection* section = ini_.FindSection(listed.Name);
-      for (const TacIniKey& key : section->Keys) values_.push_back({&listed.Name, &key.Name, section->Find(key.Name)});
+      for (const TacIniKey& key : section->Keys) values_.push_back({listed.Name, key.Name, *section->Find(key.Name)});
     }
   }
 
   template <typename Visit>
   void ForEachValue(Visit visit) const {
-    for (const OptionValue& v : values_) visit(*v.section, *v.key, *v.value);
+    for (const OptionValue& v : values_) visit(v.section, v.key, v.value);
   }
 
   void LoadMaskTable() {
     const std::string master = ini_.ReadString(s_GlobalInfo, s_MasterBitmap, "");
     if (!master.empty()) m_.MasterBitmap = LoadImage(master, false);
-    ForEachValue([this](const std::string& section, const std::string& key, const std::string& value) {
+    ForEachValue([this](std::string_view section, std::string_view key, std::string_view value) {
       if (value.empty() || (SameTextAscii(section, s_GlobalInfo) && SameTextAscii(key, s_MasterBitmap))) return;
       ImageReference ref = ParseImageReference(section, key, value);
       if (ref.kind == ImageReference::None) return;
@@ -136,19 +136,19 @@ class ModelBuilder {
   }
 
   void LoadPatternTable() {
-    ForEachValue([this](const std::string& section, const std::string& key, const std::string& value) {
+    ForEachValue([this](std::string_view section, std::string_view key, std::string_view value) {
       if (!ContainsIgnoringCase(value, ".JPG") && !ContainsIgnoringCase(value, ".JPEG")) return;
-      std::shared_ptr<Bitmap> image = LoadImage(UpperCase(value), false);
+      std::shared_ptr<Bitmap> image = LoadImage(UpperCase(std::string(value)), false);
       if (!image) return;
       if (int64_t(image->Width()) * image->Height() >= kMinPatternPixels) {
-        m_.pa.push_back(TsPatternData{std::move(image), section, key});
+        m_.pa.push_back(TsPatternData{std::move(image), std::string(section), std::string(key)});
         return;
       }
       TsMaskData texture;
       texture.R = Rect{0, 0, image->Width(), image->Height()};
       texture.Bmp = std::move(image);
-      texture.ClassName = UpperCase(section);
-      texture.PropertyName = UpperCase(key);
+      texture.ClassName = UpperCase(std::string(section));
+      texture.PropertyName = UpperCase(std::string(key));
       texture.ImageCount = 1;
       texture.ImgType = itisaTexture;
       m_.ma.push_back(std::move(texture));
@@ -158,7 +158,7 @@ class ModelBuilder {
   // The properties of the section and of its PARENTCLASS ancestors, nearest
   // first. The walk stops at an empty name, "?", a section naming itself, a
   // missing section or a section met before (a loop).
-  Chain_t Chain(const std::string& section) const {
+  Chain_t Chain(std::string_view section) const {
     Chain_t chain;
     const TacIniSection* current = ini_.FindSection(section);
     std::string_view name = section;
@@ -166,7 +166,7 @@ class ModelBuilder {
       const SectionProperties* props = &sectionProperties_[size_t(current - ini_.Sections().data())];
       if (std::find(chain.begin(), chain.end(), props) != chain.end()) break;
       chain.push_back(props);
-      const std::string* parent = props->values[pParentClass];
+      const std::string_view* parent = props->values[pParentClass];
       if (!parent || parent->empty() || *parent == "?" || *parent == name) break;
       name = *parent;
       current = ini_.FindSection(name);
@@ -175,21 +175,21 @@ class ModelBuilder {
   }
 
   // Text properties: absent, or a single "?", means inherited.
-  static const std::string* FindInheritedText(const Chain_t& chain, Property key) {
+  static const std::string_view* FindInheritedText(const Chain_t& chain, Property key) {
     for (const SectionProperties* s : chain)
-      if (const std::string* v = s->values[key]; v && std::string_view(*v) != "?") return v;
+      if (const std::string_view* v = s->values[key]; v && *v != "?") return v;
     return nullptr;
   }
 
   static std::string ReadInheritedString(const Chain_t& chain, Property key, const std::string& def) {
-    const std::string* v = FindInheritedText(chain, key);
-    return v ? *v : def;
+    const std::string_view* v = FindInheritedText(chain, key);
+    return v ? std::string(*v) : def;
   }
 
   // Integer properties: absent, not a number or -1 means inherited.
   static int32_t ReadInheritedInteger(const Chain_t& chain, Property key, int32_t def) {
     for (const SectionProperties* s : chain) {
-      const std::string* v = s->values[key];
+      const std::string_view* v = s->values[key];
       const std::optional<int32_t> n = v ? ParseSkinInteger(*v) : std::nullopt;
       if (n && *n != -1) return *n;
     }
@@ -197,7 +197,7 @@ class ModelBuilder {
   }
 
   static bool ReadInheritedBool(const Chain_t& chain, Property key) {
-    const std::string* v = FindInheritedText(chain, key);
+    const std::string_view* v = FindInheritedText(chain, key);
     return v && SameTextAscii(*v, "TRUE");
   }
 
@@ -244,15 +244,15 @@ class ModelBuilder {
     for (int i = 0; i < 5; ++i) out[i] = ReadInheritedInteger(s, keys[i], defs[i]);
   }
 
-  TsGeneralData ReadGeneralData(const std::string& name) const {
+  TsGeneralData ReadGeneralData(std::string_view name) const {
     static const Property fontKeys[5] = {pFontColor, pTcLeft, pTcTop, pTcRight, pTcBottom};
     static const Property hotFontKeys[5] = {pHotFontColor, pHotTcLeft, pHotTcTop, pHotTcRight, pHotTcBottom};
     static const TColor fontDefaults[5] = {0, -1, -1, -1, -1};
     const Chain_t s = Chain(name);
     TsGeneralData g;
-    g.ClassName = name;
-    const std::string* parent = s.empty() ? nullptr : s.front()->values[pParentClass];
-    g.ParentClass = parent ? *parent : std::string();
+    g.ClassName = std::string(name);
+    const std::string_view* parent = s.empty() ? nullptr : s.front()->values[pParentClass];
+    g.ParentClass = parent ? std::string(*parent) : std::string();
     g.Color = ColorToRGB(ReadInheritedInteger(s, pColor, 0xFFFFFF));
     ReadColors(s, fontKeys, fontDefaults, g.FontColor);
     ReadColors(s, hotFontKeys, fontDefaults, g.HotFontColor);
@@ -400,9 +400,9 @@ class ModelBuilder {
   const SkinBuildSettings& settings_;
   TsSkinModel& m_;
   struct OptionValue {
-    const std::string* section;
-    const std::string* key;
-    const std::string* value;
+    std::string_view section;
+    std::string_view key;
+    std::string_view value;
   };
   std::vector<OptionValue> values_;
   std::vector<SectionProperties> sectionProperties_;  // by section position in ini_

@@ -3,12 +3,11 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "skin/FirstIndex.h"
 #include "skin/sSkinData.h"
 
 namespace wakespan {
@@ -60,19 +59,21 @@ class TsSkinTableIndex {
   int GetTextureIndex(int skinIndex, std::string_view name, std::string_view key) const;
 
  private:
+  // Names compare exactly here, letter case included.
+  struct NameHash {
+    uint64_t operator()(std::string_view name) const { return HashName<SameByte>(name); }
+  };
   using NameKey = std::pair<std::string_view, std::string_view>;
   struct NameKeyHash {
-    size_t operator()(const NameKey& k) const {
-      const std::hash<std::string_view> h;
-      return h(k.first) * 31 ^ h(k.second);
+    // A byte no name holds keeps ("AB", "C") apart from ("A", "BC").
+    uint64_t operator()(const NameKey& k) const {
+      return HashName<SameByte>(k.second, HashName<SameByte>(k.first) ^ 0xFF);
     }
   };
-  using FirstEntries = std::unordered_map<NameKey, int, NameKeyHash>;
-
-  static int Find(const FirstEntries& entries, std::string_view name, std::string_view key);
+  using FirstEntries = FirstIndex<NameKey, NameKeyHash>;
 
   const TsSkinModel& model_;
-  std::unordered_map<std::string_view, int> sections_;  // first section of each name
+  FirstIndex<std::string_view, NameHash> sections_;  // first section of each name
   FirstEntries masks_;     // first mask entry of each (section, key)
   FirstEntries textures_;  // the same over texture entries
 };

@@ -2,6 +2,7 @@
 
 #include "SkinTestSupport.h"
 #include "skin/acMemIni.h"
+#include "skin/sSkinLookup.h"
 #include "skin/sSkinManager.h"
 #include "skin/sSysColors.h"
 
@@ -86,6 +87,38 @@ TEST(SkinModelTest, SectionImagesResolveAlongTheChainAndStopAtLoops) {
   EXPECT_EQ(Sec(m, "P").BorderIndex, -1);  // P -> Q -> R -> Q loops without the first
   for (int i = 0; i < int(m.gd.size()); ++i)
     EXPECT_EQ(m.gd[size_t(i)].BorderIndex, m.GetMaskIndex(i, m.gd[size_t(i)].ClassName, "BORDERSMASK")) << i;
+}
+
+// The loader resolves its cached indexes through a hashed index; over
+// repeated names, names differing only in letter case, loops and more
+// entries than the index first makes room for, it must answer exactly as the
+// model's own scans do.
+TEST(SkinModelTest, HashedLookupsAnswerAsTheTableScansDo) {
+  std::string text;
+  for (int i = 0; i < 40; ++i) {
+    const std::string n = std::to_string(i);
+    text += "[S" + n + "]\r\nPARENTCLASS=S" + std::to_string((i * 7 + 3) % 40) + "\r\n";
+    if (i % 3 == 0) text += "BORDERSMASK=@0000@0000@0010@0010@1@0\r\n";
+    if (i % 5 == 0) text += "PATTERN=~0000~0000~0004~0004~00\r\n";
+    if (i % 4 == 0) text += "IMGTOPLEFT=@0000@0000@000" + std::to_string(i % 9 + 1) + "@0004@1@0\r\n";
+  }
+  text += "[s1]\r\nBORDERSMASK=@0000@0000@0030@0030@1@0\r\n"  // letter case differs
+          "[S2]\r\nBORDERSMASK=@0000@0000@0040@0040@1@0\r\nPATTERN=~0000~0000~0008~0008~00\r\n";  // repeated
+  const TsSkinModel m = Build(text);
+  ASSERT_GT(m.ma.size(), 30u);
+  const TsSkinTableIndex index(m);
+  const char* keys[] = {"BORDERSMASK", "PATTERN", "IMGTOPLEFT", "GLYPHMASK", ""};
+  std::vector<std::string> names{"", "S", "s1", "S1", "S2", "S39", "S40"};
+  for (const TsGeneralData& g : m.gd) names.push_back(g.ClassName);
+  for (int i = -1; i <= int(m.gd.size()); ++i)
+    for (const std::string& name : names) {
+      EXPECT_EQ(index.GetSkinIndex(name), m.GetSkinIndex(name)) << name;
+      for (const char* key : keys) {
+        EXPECT_EQ(index.GetMaskIndex(i, name, key), m.GetMaskIndex(i, name, key)) << i << name << key;
+        EXPECT_EQ(index.GetMaskIndex(name, key), m.GetMaskIndex(name, key)) << name << key;
+        EXPECT_EQ(index.GetTextureIndex(i, name, key), m.GetTextureIndex(i, name, key)) << i << name << key;
+      }
+    }
 }
 
 TEST(SkinModelTest, JpegNamesInAnyLetterCaseBecomePatternsOrTextures) {

@@ -51,7 +51,7 @@ std::vector<PackMember> CollectSkinMembers(const std::string& directory, std::ve
       if (SameTextAscii(section.Name, s_GlobalInfo) && SameTextAscii(key.Name, s_MasterBitmap)) continue;
       const ImageReference ref = ParseImageReference(section.Name, key.Name, key.Value);
       if (ref.kind == ImageReference::File) want(ref.fileName);
-      const std::string upper = UpperCase(key.Value);
+      const std::string upper = UpperCase(std::string(key.Value));
       if (upper.find(".JPG") != std::string::npos || upper.find(".JPEG") != std::string::npos) want(upper);
     }
   want(ini.ReadString(s_GlobalInfo, s_MasterBitmap, ""));
