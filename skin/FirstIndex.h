@@ -12,45 +12,43 @@
 #include <utility>
 #include <vector>
 
+#include "skin/NameHash.h"
+
 namespace wakespan {
 
-// FNV-1a over the bytes of a name. `Fold` maps each byte before it is mixed
-// in, so an index can ignore letter case without copying names.
-template <typename Fold>
-uint64_t HashName(std::string_view name, uint64_t h = 14695981039346656037ull) {
-  for (const char c : name) h = (h ^ uint8_t(Fold{}(c))) * 1099511628211ull;
-  return h;
-}
-
-struct SameByte {
-  char operator()(char c) const { return c; }
+// The hashes for names and for (section, key) pairs of names.
+struct NameHasher {
+  uint64_t operator()(std::string_view name) const { return HashName(name); }
+  uint64_t operator()(const std::pair<std::string_view, std::string_view>& k) const {
+    return HashName(k.second, HashName(k.first));
+  }
 };
 
-struct UpperAsciiByte {
-  char operator()(char c) const { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
-};
-
-template <typename Key, typename Hash, typename Equal = std::equal_to<Key>>
+template <typename Key, typename Equal = std::equal_to<Key>, typename Hash = NameHasher>
 class FirstIndex {
  public:
   explicit FirstIndex(size_t expectedKeys = 0) { Rehash(SlotsFor(expectedKeys)); }
 
   // Records `position` for `key` unless the key is already there: the first
   // entry of a name wins, as a scan from the table's start would find it.
-  void Add(const Key& key, int position) {
+  // Returns the position the key now stands for.
+  int Add(const Key& key, int position) {
     if (2 * (count_ + 1) > slots_.size()) Rehash(2 * slots_.size());
-    Slot& slot = slots_[SlotIndexOf(key)];
-    if (slot.position >= 0) return;
-    slot = Slot{key, position};
+    const uint64_t hash = Hash{}(key);
+    Slot& slot = slots_[SlotIndexOf(key, hash)];
+    if (slot.position >= 0) return slot.position;
+    slot = Slot{key, hash, position};
     ++count_;
+    return position;
   }
 
   // The first position recorded for the key, or -1.
-  int Find(const Key& key) const { return slots_[SlotIndexOf(key)].position; }
+  int Find(const Key& key) const { return slots_[SlotIndexOf(key, Hash{}(key))].position; }
 
  private:
   struct Slot {
     Key key{};
+    uint64_t hash = 0;
     int position = -1;
   };
 
@@ -60,18 +58,21 @@ class FirstIndex {
     return slots;
   }
 
-  // The key's slot, or the empty slot where it belongs.
-  size_t SlotIndexOf(const Key& key) const {
+  // The key's slot, or the empty slot where it belongs. Keys are compared
+  // only when their full hashes agree.
+  size_t SlotIndexOf(const Key& key, uint64_t hash) const {
     const size_t mask = slots_.size() - 1;
-    for (size_t i = size_t(Hash{}(key)) & mask;; i = (i + 1) & mask)
-      if (slots_[i].position < 0 || Equal{}(slots_[i].key, key)) return i;
+    for (size_t i = size_t(hash) & mask;; i = (i + 1) & mask) {
+      const Slot& s = slots_[i];
+      if (s.position < 0 || (s.hash == hash && Equal{}(s.key, key))) return i;
+    }
   }
 
   void Rehash(size_t slotCount) {
     std::vector<Slot> old(slotCount);
     old.swap(slots_);
     for (const Slot& s : old)
-      if (s.position >= 0) slots_[SlotIndexOf(s.key)] = s;
+      if (s.position >= 0) slots_[SlotIndexOf(s.key, s.hash)] = s;
   }
 
   std::vector<Slot> slots_;

@@ -21,7 +21,15 @@
 
 namespace wakespan {
 
-bool SameTextAscii(std::string_view a, std::string_view b);
+// Equality with ASCII letter case ignored. Inline: most calls compare
+// names of different lengths and end at the first test.
+inline bool SameTextAscii(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
+  for (size_t i = 0; i < a.size(); ++i)
+    if (upper(a[i]) != upper(b[i])) return false;
+  return true;
+}
 
 // Names and values are views into the text the reader keeps.
 struct TacIniKey {
@@ -59,16 +67,13 @@ class TacMemIni {
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
 
  private:
-  struct UpperHash {
-    uint64_t operator()(std::string_view name) const { return HashName<UpperAsciiByte>(name); }
-  };
   struct SameText {
     bool operator()(std::string_view a, std::string_view b) const { return SameTextAscii(a, b); }
   };
 
   std::string text_;
   std::vector<TacIniSection> sections_;
-  FirstIndex<std::string_view, UpperHash, SameText> firstSection_;
+  FirstIndex<std::string_view, SameText> firstSection_;
 };
 
 // Integer text as the option text writes it: decimal with an optional

@@ -107,9 +107,17 @@ class ModelBuilder {
   void ListValues() {
     values_.clear();
     for (const TacIniSection& listed : ini_.Sections()) {
-      const TacIniSection* section = ini_.FindSection(listed.Name);
-      for (const TacIniKey& key : section->Keys) values_.push_back({listed.Name, key.Name, *section->Find(key.Name)});
+      const std::vector<TacIniKey>& keys = ini_.FindSection(listed.Name)->Keys;
+      for (size_t k = 0; k < keys.size(); ++k) values_.push_back({listed.Name, keys[k].Name, FirstValue(keys, k)});
     }
+  }
+
+  // The value of the first key named like keys[k]: only keys before it can
+  // shadow it.
+  static std::string_view FirstValue(const std::vector<TacIniKey>& keys, size_t k) {
+    for (size_t i = 0; i < k; ++i)
+      if (SameTextAscii(keys[i].Name, keys[k].Name)) return keys[i].Value;
+    return keys[k].Value;
   }
 
   template <typename Visit>
@@ -300,14 +308,14 @@ class ModelBuilder {
   }
 
   void ResolveSectionImages(const TsSkinTableIndex& index) {
-    for (int i = 0; i < int(m_.gd.size()); ++i) {
-      TsGeneralData& g = m_.gd[size_t(i)];
-      if (g.ClassName == s_GlobalInfo) continue;
-      g.BorderIndex = index.GetMaskIndex(i, g.ClassName, s_BordersMask);
-      g.ImgTL = index.GetMaskIndex(i, g.ClassName, s_ImgTopLeft);
-      g.ImgTR = index.GetMaskIndex(i, g.ClassName, s_ImgTopRight);
-      g.ImgBL = index.GetMaskIndex(i, g.ClassName, s_ImgBottomLeft);
-      g.ImgBR = index.GetMaskIndex(i, g.ClassName, s_ImgBottomRight);
+    const std::pair<const char*, int32_t TsGeneralData::*> images[] = {
+        {s_BordersMask, &TsGeneralData::BorderIndex}, {s_ImgTopLeft, &TsGeneralData::ImgTL},
+        {s_ImgTopRight, &TsGeneralData::ImgTR},       {s_ImgBottomLeft, &TsGeneralData::ImgBL},
+        {s_ImgBottomRight, &TsGeneralData::ImgBR}};
+    for (const auto& [key, field] : images) {
+      const std::vector<int> masks = index.InheritedMasksOfAllSections(key);
+      for (size_t i = 0; i < m_.gd.size(); ++i)
+        if (m_.gd[i].ClassName != s_GlobalInfo) m_.gd[i].*field = masks[i];
     }
   }
 

@@ -14,27 +14,30 @@ namespace wakespan {
 
 class TsSkinModel;
 
-// Tries `match(name)`, then the same along the PARENTCLASS chain of section
-// `skinIndex` (section positions by name from `skinIndexOf`); -1 when
-// skinIndex is negative or the name empty. The walk ends at an index outside
-// `gd`, an empty parent, a parent naming the current name, or a section met
-// before (a loop).
-template <typename SkinIndexOf, typename Match>
-int FindInherited(const std::vector<TsGeneralData>& gd, int skinIndex, std::string_view name,
-                  SkinIndexOf skinIndexOf, Match match) {
+// Tries `match(name, section)`, then the same along the PARENTCLASS chain of
+// section `skinIndex`; -1 when skinIndex is negative or the name empty.
+// `parentOf(i)` is the position of the first section named like section i's
+// parent. `section` is -1 for the caller's own name and, further up the
+// chain, the section whose exact name `name` is, so a matcher may answer
+// from facts kept per section. The walk ends at an index outside `gd`, an
+// empty parent, a parent naming the current name, or a section met before
+// (a loop).
+template <typename ParentOf, typename Match>
+int FindInherited(const std::vector<TsGeneralData>& gd, int skinIndex, std::string_view name, ParentOf parentOf,
+                  Match match) {
   // Past the first step a section is reached by its own name, so meeting it
   // again repeats the same failed tries: a loop back to the first section
   // ends the walk at once, any other loop once Brent's cycle check sees it
   // (no list of met sections, no allocation).
   const int first = skinIndex;
-  int saved = -1;
+  int saved = -1, section = -1;
   size_t stepsSinceSaved = 0, nextSave = 1;
   while (skinIndex >= 0 && !name.empty()) {
-    const int found = match(name);
+    const int found = match(name, section);
     if (found >= 0 || size_t(skinIndex) >= gd.size()) return found;
     const std::string& parent = gd[size_t(skinIndex)].ParentClass;
     if (parent.empty() || parent == name) return -1;
-    skinIndex = skinIndexOf(parent);
+    skinIndex = parentOf(skinIndex);
     if (skinIndex == first || skinIndex == saved) return -1;  // the chain loops back
     if (++stepsSinceSaved == nextSave) {
       saved = skinIndex;
@@ -42,6 +45,7 @@ int FindInherited(const std::vector<TsGeneralData>& gd, int skinIndex, std::stri
       nextSave *= 2;
     }
     name = parent;
+    section = skinIndex;
   }
   return -1;
 }
@@ -57,23 +61,22 @@ class TsSkinTableIndex {
   int GetMaskIndex(int skinIndex, std::string_view name, std::string_view key) const;
   int GetMaskIndex(std::string_view name, std::string_view key) const;
   int GetTextureIndex(int skinIndex, std::string_view name, std::string_view key) const;
+  // GetMaskIndex(i, gd[i].ClassName, key) for every section i, with each
+  // mask matched to its section once instead of once per walk that passes it.
+  std::vector<int> InheritedMasksOfAllSections(std::string_view key) const;
 
  private:
   // Names compare exactly here, letter case included.
-  struct NameHash {
-    uint64_t operator()(std::string_view name) const { return HashName<SameByte>(name); }
-  };
   using NameKey = std::pair<std::string_view, std::string_view>;
-  struct NameKeyHash {
-    // A byte no name holds keeps ("AB", "C") apart from ("A", "BC").
-    uint64_t operator()(const NameKey& k) const {
-      return HashName<SameByte>(k.second, HashName<SameByte>(k.first) ^ 0xFF);
-    }
-  };
-  using FirstEntries = FirstIndex<NameKey, NameKeyHash>;
+  using FirstEntries = FirstIndex<NameKey>;
+
+  template <typename Match>
+  int FindInherited(int skinIndex, std::string_view name, Match match) const;
 
   const TsSkinModel& model_;
-  FirstIndex<std::string_view, NameHash> sections_;  // first section of each name
+  FirstIndex<std::string_view> sections_;  // first section of each name
+  std::vector<int> firstOfName_;           // first section named like each section
+  std::vector<int> parentOf_;              // first section named like each section's parent
   FirstEntries masks_;     // first mask entry of each (section, key)
   FirstEntries textures_;  // the same over texture entries
 };

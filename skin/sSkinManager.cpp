@@ -39,11 +39,11 @@ int TsSkinModel::GetSkinIndex(std::string_view name) const {
 template <typename Match>
 int TsSkinModel::FindInherited(int skinIndex, std::string_view name, Match match) const {
   return wakespan::FindInherited(
-      gd, skinIndex, name, [this](std::string_view n) { return GetSkinIndex(n); }, match);
+      gd, skinIndex, name, [this](int i) { return GetSkinIndex(gd[size_t(i)].ParentClass); }, match);
 }
 
 int TsSkinModel::GetMaskIndex(int skinIndex, std::string_view name, std::string_view key) const {
-  return FindInherited(skinIndex, name, [&](std::string_view n) { return GetMaskIndex(n, key); });
+  return FindInherited(skinIndex, name, [&](std::string_view n, int) { return GetMaskIndex(n, key); });
 }
 
 int TsSkinModel::GetMaskIndex(std::string_view name, std::string_view key) const {
@@ -53,7 +53,7 @@ int TsSkinModel::GetMaskIndex(std::string_view name, std::string_view key) const
 }
 
 int TsSkinModel::GetTextureIndex(int skinIndex, std::string_view name, std::string_view key) const {
-  return FindInherited(skinIndex, name, [&](std::string_view n) {
+  return FindInherited(skinIndex, name, [&](std::string_view n, int) {
     for (size_t i = 0; i < ma.size(); ++i)
       if (ma[i].ImgType == itisaTexture && ma[i].ClassName == n && ma[i].PropertyName == key) return int(i);
     return -1;
@@ -61,7 +61,7 @@ int TsSkinModel::GetTextureIndex(int skinIndex, std::string_view name, std::stri
 }
 
 int TsSkinModel::GetPatternIndex(int skinIndex, std::string_view name, std::string_view key) const {
-  return FindInherited(skinIndex, name, [&](std::string_view n) {
+  return FindInherited(skinIndex, name, [&](std::string_view n, int) {
     for (size_t i = 0; i < pa.size(); ++i)
       if (pa[i].ClassName == n && pa[i].PropertyName == key) return int(i);
     return -1;

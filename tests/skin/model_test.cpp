@@ -103,12 +103,12 @@ TEST(SkinModelTest, HashedLookupsAnswerAsTheTableScansDo) {
     if (i % 4 == 0) text += "IMGTOPLEFT=@0000@0000@000" + std::to_string(i % 9 + 1) + "@0004@1@0\r\n";
   }
   text += "[s1]\r\nBORDERSMASK=@0000@0000@0030@0030@1@0\r\n"  // letter case differs
-          "[S2]\r\nBORDERSMASK=@0000@0000@0040@0040@1@0\r\nPATTERN=~0000~0000~0008~0008~00\r\n";  // repeated
+          "[S3]\r\nBORDERSMASK=@0000@0000@0040@0040@1@0\r\nPATTERN=~0000~0000~0008~0008~00\r\n";  // repeated
   const TsSkinModel m = Build(text);
   ASSERT_GT(m.ma.size(), 30u);
   const TsSkinTableIndex index(m);
   const char* keys[] = {"BORDERSMASK", "PATTERN", "IMGTOPLEFT", "GLYPHMASK", ""};
-  std::vector<std::string> names{"", "S", "s1", "S1", "S2", "S39", "S40"};
+  std::vector<std::string> names{"", "S", "s1", "S1", "S3", "S39", "S40"};
   for (const TsGeneralData& g : m.gd) names.push_back(g.ClassName);
   for (int i = -1; i <= int(m.gd.size()); ++i)
     for (const std::string& name : names) {
@@ -119,6 +119,11 @@ TEST(SkinModelTest, HashedLookupsAnswerAsTheTableScansDo) {
         EXPECT_EQ(index.GetTextureIndex(i, name, key), m.GetTextureIndex(i, name, key)) << i << name << key;
       }
     }
+  for (const char* key : keys) {
+    const std::vector<int> all = index.InheritedMasksOfAllSections(key);
+    ASSERT_EQ(all.size(), m.gd.size());
+    for (size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i], m.GetMaskIndex(int(i), m.gd[i].ClassName, key)) << i << key;
+  }
 }
 
 TEST(SkinModelTest, JpegNamesInAnyLetterCaseBecomePatternsOrTextures) {
