@@ -31,6 +31,10 @@ inline bool SameTextAscii(std::string_view a, std::string_view b) {
   return true;
 }
 
+struct SameTextAsciiEqual {
+  bool operator()(std::string_view a, std::string_view b) const { return SameTextAscii(a, b); }
+};
+
 // Names and values are views into the text the reader keeps.
 struct TacIniKey {
   std::string_view Name;
@@ -67,13 +71,9 @@ class TacMemIni {
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
 
  private:
-  struct SameText {
-    bool operator()(std::string_view a, std::string_view b) const { return SameTextAscii(a, b); }
-  };
-
   std::string text_;
   std::vector<TacIniSection> sections_;
-  FirstIndex<std::string_view, SameText> firstSection_;
+  FirstIndex<std::string_view, SameTextAsciiEqual> firstSection_;
 };
 
 // Integer text as the option text writes it: decimal with an optional

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace wakespan {
@@ -23,7 +24,7 @@ using TsGradArray = std::vector<TsGradPie>;
 // "c1;c2;percent;mode;mode2;..." with runs of ";" counting as one; trailing
 // numbers short of a segment are ignored. A piece that is not an integer
 // raises ESkinError.
-TsGradArray ParseGradientData(const std::string& text);
+TsGradArray ParseGradientData(std::string_view text);
 
 struct TsGeneralData {
   std::string ClassName;

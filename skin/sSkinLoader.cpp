@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "skin/ImageDecode.h"
+#include "skin/FirstIndex.h"
 #include "skin/acMemIni.h"
 #include "skin/sSkinColorShift.h"
 #include "skin/sSkinLookup.h"
@@ -50,12 +51,13 @@ struct SectionProperties {
   const std::string_view* values[kPropertyCount] = {};
 
   explicit SectionProperties(const TacIniSection& section) {
+    static const FirstIndex<std::string_view, SameTextAsciiEqual> propertyOfKey = [] {
+      FirstIndex<std::string_view, SameTextAsciiEqual> index(kPropertyCount);
+      for (size_t p = 0; p < kPropertyCount; ++p) index.Add(kPropertyKeys[p], int(p));
+      return index;
+    }();
     for (const TacIniKey& key : section.Keys)
-      for (size_t p = 0; p < kPropertyCount; ++p)
-        if (key.Name.size() == kPropertyKeys[p].size() && SameTextAscii(key.Name, kPropertyKeys[p])) {
-          if (!values[p]) values[p] = &key.Value;
-          break;
-        }
+      if (const int p = propertyOfKey.Find(key.Name); p >= 0 && !values[p]) values[p] = &key.Value;
   }
 };
 
