@@ -52,7 +52,7 @@ build_mingw() { # arch
   # The 32-bit test programs could never run here, so only the shipped
   # program and the tools are built for i686.
   local only=()
-  [ "$arch" = i686 ] && only=(--target Wakespan probe minimal_window)
+  [ "$arch" = i686 ] && only=(--target Wakespan probe probe_tray menu_reader minimal_window idle_timer_window)
   WAKESPAN_MINGW_DEPS="$cache/$arch-w64-mingw32" compile "$root/build/$arch" "${only[@]}"
 }
 

@@ -11,17 +11,11 @@
 
 #include <string>
 
+#include "tools/probe/utf8.h"
+
 namespace {
 
-std::string toUtf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size,
-                      nullptr, nullptr);
-  return out;
-}
+using probe::toUtf8;
 
 void describe(HMENU menu, int depth, std::string& out) {
   const int count = GetMenuItemCount(menu);

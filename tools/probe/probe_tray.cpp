@@ -84,15 +84,10 @@ int readMenu(HWND target, HMENU menu) {
 // further such window, so only the root menu should be open when asked.
 HWND findOpenMenuWindow() {
   HWND found = nullptr;
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        if (IsWindowVisible(hwnd) && className(hwnd) == L"#32768") {
-          *reinterpret_cast<HWND*>(param) = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  forEachTopLevel([&found](HWND hwnd) {
+    if (IsWindowVisible(hwnd) && className(hwnd) == L"#32768") found = hwnd;
+    return found == nullptr;
+  });
   return found;
 }
 
@@ -136,22 +131,15 @@ int cmdTrayMouse(const Args& args) {
 
 // ---- tooltips and balloons -------------------------------------------------
 
-struct TipSearch {
-  std::vector<HWND> found;
-};
-
 // Visible tooltip windows of any process, one line each: pid, style
 // ("balloon" when TTS_BALLOON is set), rect, text.
 int cmdTooltips(const Args&) {
-  TipSearch search;
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        if (IsWindowVisible(hwnd) && className(hwnd) == TOOLTIPS_CLASSW)
-          reinterpret_cast<TipSearch*>(param)->found.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  for (HWND tip : search.found) {
+  std::vector<HWND> tips;
+  forEachTopLevel([&tips](HWND hwnd) {
+    if (IsWindowVisible(hwnd) && className(hwnd) == TOOLTIPS_CLASSW) tips.push_back(hwnd);
+    return true;
+  });
+  for (HWND tip : tips) {
     RECT r{};
     GetWindowRect(tip, &r);
     const bool balloon = (GetWindowLongPtrW(tip, GWL_STYLE) & TTS_BALLOON) != 0;
@@ -160,7 +148,7 @@ int cmdTooltips(const Args&) {
              balloon ? "balloon" : "tip", r.left, r.top, r.right - r.left, r.bottom - r.top);
     print(head + toUtf8(windowText(tip)));
   }
-  return search.found.empty() ? 1 : 0;
+  return tips.empty() ? 1 : 0;
 }
 
 // ---- controls and windows -----------------------------------------------
@@ -199,28 +187,23 @@ int cmdExStyle(const Args& args) {
 // Top-level windows of the process that owns a window of CLASS (or of every
 // process without an argument): class, visibility, rect, title.
 int cmdWindows(const Args& args) {
-  struct Listing {
-    DWORD pid;
-  } listing{0};
+  DWORD pid = 0;
   if (!args.empty()) {
     HWND top = topOrFail(args[0]);
     if (!top) return 1;
-    listing.pid = processOf(top);
+    pid = processOf(top);
   }
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        const DWORD pid = reinterpret_cast<Listing*>(param)->pid;
-        if (pid && processOf(hwnd) != pid) return TRUE;
-        RECT r{};
-        GetWindowRect(hwnd, &r);
-        char head[200];
-        snprintf(head, sizeof head, "%lu\t%s\t%s\t%ld %ld %ld %ld\t", processOf(hwnd),
-                 toUtf8(className(hwnd)).c_str(), IsWindowVisible(hwnd) ? "visible" : "hidden",
-                 r.left, r.top, r.right - r.left, r.bottom - r.top);
-        print(head + toUtf8(windowText(hwnd)));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&listing));
+  forEachTopLevel([pid](HWND hwnd) {
+    if (pid && processOf(hwnd) != pid) return true;
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    char head[200];
+    snprintf(head, sizeof head, "%lu\t%s\t%s\t%ld %ld %ld %ld\t", processOf(hwnd),
+             toUtf8(className(hwnd)).c_str(), IsWindowVisible(hwnd) ? "visible" : "hidden", r.left, r.top,
+             r.right - r.left, r.bottom - r.top);
+    print(head + toUtf8(windowText(hwnd)));
+    return true;
+  });
   return 0;
 }
 

@@ -40,6 +40,18 @@ bool waitUntil(Gone gone, DWORD timeoutMs) {
   }
 }
 
+template <class Visit>
+BOOL CALLBACK visitTopLevel(HWND hwnd, LPARAM visit) {
+  return (*reinterpret_cast<Visit*>(visit))(hwnd) ? TRUE : FALSE;
+}
+
+// Calls visit(hwnd) for each top-level window until it returns false. (A
+// lambda cannot be passed to EnumWindows itself: 32-bit callbacks are stdcall.)
+template <class Visit>
+void forEachTopLevel(Visit visit) {
+  EnumWindows(visitTopLevel<Visit>, reinterpret_cast<LPARAM>(&visit));
+}
+
 std::wstring className(HWND hwnd);
 
 // The window text, fetched with WM_GETTEXT so it works for other processes' controls.
