@@ -13,8 +13,10 @@ dir="$root/build/bench"
 cmake --build "$dir" --parallel "${WAKESPAN_JOBS:-2}" --target skin_load_bench pixels_bench >/dev/null
 
 run() { # program -> JSON of the medians
-  "$dir/bench/$1" --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
-    --benchmark_format=json 2>/dev/null
+  # Interleaved repetitions: a slow spell of a shared machine then weighs on
+  # both sides of a ratio alike.
+  "$dir/bench/$1" --benchmark_repetitions="$reps" --benchmark_enable_random_interleaving=true \
+    --benchmark_report_aggregates_only=true --benchmark_format=json 2>/dev/null
 }
 
 { run skin_load_bench; echo '@@'; run pixels_bench; } | python3 -c '
