@@ -1,12 +1,12 @@
 #include "skin/sSkinLoader.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <algorithm>
 
-#include "skin/ImageDecode.h"
 #include "skin/FirstIndex.h"
+#include "skin/ImageDecode.h"
 #include "skin/acMemIni.h"
 #include "skin/sSkinColorShift.h"
 #include "skin/sSkinLookup.h"
