@@ -50,8 +50,7 @@ TStickyform::~TStickyform() { DeleteObject(digitsFont_); }
 
 void TStickyform::FormCreate() {
   InitializeOrTerminate();
-  Timer1Timer();
-  Timer1->SetEnabled(true);
+  Timer1->TickNowThenEnable();
 }
 
 bool TStickyform::InitializeThis() {

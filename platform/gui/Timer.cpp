@@ -43,4 +43,14 @@ void Timer::Fire() {
   if (enabled_ && OnTimer) OnTimer();
 }
 
+void Timer::TickNowThenEnable() {
+  try {
+    if (OnTimer) OnTimer();
+  } catch (...) {
+    SetEnabled(true);
+    throw;
+  }
+  SetEnabled(true);
+}
+
 }  // namespace gui

@@ -20,6 +20,9 @@ class Timer : public Component {
 
   std::function<void()> OnTimer;
   void Fire();
+  // Runs the tick handler once at once, then starts the timer whatever the
+  // handler did: an error still propagates, but the ticks go on.
+  void TickNowThenEnable();
 
  private:
   void Arm();
