@@ -38,10 +38,10 @@ build_target() { # triplet
   cmake -S "$jpeg_src" -B "$work/jpeg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF \
-    -DWITH_JPEG8=OFF -DCMAKE_INSTALL_LIBDIR=lib >/dev/null
+    -DWITH_JPEG8=OFF -DCMAKE_INSTALL_LIBDIR="$prefix/lib" >/dev/null
+  # The library directory is given absolute: libjpeg-turbo takes a relative
+  # one as relative to the working directory, not to the prefix.
   cmake --build "$work/jpeg" --target install >/dev/null
-  # Debian's packaging leaves the static archive out of the install step.
-  install -D -m 644 "$work/jpeg/libjpeg.a" "$prefix/lib/libjpeg.a"
 
   cmake -S "$png_src" -B "$work/png" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \

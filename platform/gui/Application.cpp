@@ -22,7 +22,7 @@ void Application::Initialize() {
 
   wchar_t path[MAX_PATH * 4] = {};
   GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-  title_ = platform::Wide(platform::ApplicationTitle(platform::FromWide(path)));
+  title_ = platform::Wide(platform::ApplicationTitle(platform::FromWide(path), &platform::LowerCase));
 
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);

@@ -9,5 +9,7 @@ namespace platform {
 inline std::wstring Wide(const Text& text) { return std::wstring(text.begin(), text.end()); }
 inline Text FromWide(const std::wstring& wide) { return Text(wide.begin(), wide.end()); }
 std::wstring WideFromUtf8(const std::string& utf8);
+// Lower case by the platform's Unicode rules (CharLowerBuffW).
+Text LowerCase(const Text& text);
 
 }  // namespace platform

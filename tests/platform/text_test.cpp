@@ -25,13 +25,32 @@ TEST(Text, MalformedInputBecomesReplacementCharacters) {
 
 namespace {
 
+platform::Text AsciiLower(const platform::Text& text) {
+  platform::Text lower = text;
+  for (char16_t& c : lower)
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  return lower;
+}
+
 TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotInLowerCaseAfterTheFirstLetter) {
-  using platform::ApplicationTitle;
-  EXPECT_EQ(ApplicationTitle(u"C:\\Program Files\\Kovalune\\Wakespan.exe"), u"Wakespan");
-  EXPECT_EQ(ApplicationTitle(u"C:\\x\\WAKESPAN.EXE"), u"Wakespan");
-  EXPECT_EQ(ApplicationTitle(u"D:/tools/wakeSpan.v2.exe"), u"wakespan") << "the first letter stays as it is";
-  EXPECT_EQ(ApplicationTitle(u"c:\\a.b\\noext"), u"noext");
-  EXPECT_EQ(ApplicationTitle(u"Z:\\.hidden.exe"), u"");
+  auto title = [](const platform::Text& path) { return platform::ApplicationTitle(path, &AsciiLower); };
+  EXPECT_EQ(title(u"C:\\Program Files\\Kovalune\\Wakespan.exe"), u"Wakespan");
+  EXPECT_EQ(title(u"C:\\x\\WAKESPAN.EXE"), u"Wakespan");
+  EXPECT_EQ(title(u"D:/tools/wakeSpan.v2.exe"), u"wakespan") << "the first letter stays as it is";
+  EXPECT_EQ(title(u"c:\\a.b\\noext"), u"noext");
+  EXPECT_EQ(title(u"Z:\\.hidden.exe"), u"");
+  EXPECT_EQ(title(u"Z:\\Q.exe"), u"Q");
+}
+
+platform::Text lowered;
+platform::Text RecordingLower(const platform::Text& text) {
+  lowered = text;
+  return u"<" + text + u">";
+}
+
+TEST(ApplicationTitle, LowerCasesEverythingAfterTheFirstCharacterThroughThePlatform) {
+  EXPECT_EQ(platform::ApplicationTitle(u"C:\\\u00c9COLE.exe", &RecordingLower), u"\u00c9<COLE>");
+  EXPECT_EQ(lowered, u"COLE") << "the first character is never handed over";
 }
 
 }  // namespace
