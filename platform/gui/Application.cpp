@@ -62,7 +62,12 @@ bool Application::RouteDialogKeys(MSG& message) {
   if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
   HWND top = GetAncestor(message.hwnd, GA_ROOT);
   auto* form = dynamic_cast<Form*>(WinControl::FromHandle(top));
-  return form && liveForms_.count(form) && IsDialogMessageW(top, &message);
+  if (!form || !liveForms_.count(form)) return false;
+  if (form->DialogKey(message)) return true;
+  // Enter and Escape that no button takes reach the control as typed keys,
+  // not as made-up OK and Cancel commands for whatever control has id 1 or 2.
+  if (Form::IsEnterOrEscape(message)) return false;
+  return IsDialogMessageW(top, &message) != FALSE;
 }
 
 void Application::RemoveForm(Form* form) {
@@ -76,11 +81,25 @@ bool Application::ProcessOneMessage() {
     PostQuitMessage(static_cast<int>(message.wParam));  // for the loop outside a modal one
     return false;
   }
-  if (!RouteDialogKeys(message)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  HandleMessage(message);
   return true;
+}
+
+void Application::ProcessMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    HandleMessage(message);
+  }
+}
+
+void Application::HandleMessage(MSG& message) {
+  if (RouteDialogKeys(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
 }
 
 void Application::Run() {

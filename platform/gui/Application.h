@@ -50,6 +50,9 @@ class Application {
   // Waits for and dispatches one message; false when the quit request came,
   // which stays queued for the outer loop.
   bool ProcessOneMessage();
+  // Handles every message waiting now, as the loop would, and returns; a quit
+  // request stays queued for the loop.
+  void ProcessMessages();
   const std::vector<Form*>& Forms() const { return formOrder_; }
 
   void AddForm(Form* form) {
@@ -62,6 +65,7 @@ class Application {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   bool RouteDialogKeys(MSG& message);
+  void HandleMessage(MSG& message);
   void DestroyForms();
 
   HWND window_ = nullptr;

@@ -135,6 +135,10 @@ void WinControl::WndProc(Message& message) {
     case WM_MBUTTONDOWN:
       RouteMouseDown(MouseButton::Middle, message.wParam, message.lParam);
       break;
+    case WM_SETFOCUS:
+      CallDefault(message);
+      if (Owner()) Owner()->UpdateActiveButton();
+      return;
     case WM_LBUTTONUP:
       if (Control* child = WindowlessChildAt(GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam))) child->Click();
       break;

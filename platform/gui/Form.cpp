@@ -5,6 +5,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Handles.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/StdControls.h"
 
 namespace gui {
 
@@ -45,6 +46,14 @@ void RegisterFormClass(const wchar_t* className) {
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = className;
   RegisterClassExW(&wc);
+}
+
+bool NoModifierKeys() {
+  return GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+}
+
+bool Clickable(const Button* button) {
+  return button && IsWindowVisible(button->Handle()) && IsWindowEnabled(button->Handle());
 }
 
 int ClampTo(int value, int minimum, int maximum) {
@@ -141,6 +150,7 @@ void Form::Show() {
     centrePending_ = false;
     Centre();
   }
+  UpdateActiveButton();
   const bool wasVisible = Visible();
   ShowWindow(Handle(), SW_SHOW);
   BringWindowToTop(Handle());
@@ -149,23 +159,43 @@ void Form::Show() {
 }
 
 void Form::Hide() {
+  // A modal form only ends its loop here: ShowModal enables the waiting
+  // windows before it hides the form, so that activation can pass to them.
+  if (modal_) {
+    modal_ = false;
+    return;
+  }
   ShowWindow(Handle(), SW_HIDE);
-  modal_ = false;
 }
 
+namespace {
+
+// The thread's visible, enabled top-level windows: what a user could click
+// while a modal form is open. Windows shown later stay usable.
+struct ModalWaiters {
+  HWND modal;
+  std::vector<HWND> windows;
+  static BOOL CALLBACK Collect(HWND window, LPARAM self) {
+    auto& waiters = *reinterpret_cast<ModalWaiters*>(self);
+    if (window != waiters.modal && IsWindowVisible(window) && IsWindowEnabled(window))
+      waiters.windows.push_back(window);
+    return TRUE;
+  }
+};
+
+}  // namespace
+
 void Form::ShowModal() {
-  std::vector<HWND> waiting;
-  for (Form* other : Application::Instance().Forms())
-    if (other != this && IsWindowEnabled(other->Handle())) {
-      EnableWindow(other->Handle(), FALSE);
-      waiting.push_back(other->Handle());
-    }
+  ModalWaiters waiting{Handle(), {}};
+  EnumThreadWindows(GetCurrentThreadId(), &ModalWaiters::Collect, reinterpret_cast<LPARAM>(&waiting));
+  for (HWND window : waiting.windows) EnableWindow(window, FALSE);
   modal_ = true;
   Show();
   while (modal_ && Visible() && Application::Instance().ProcessOneMessage()) {
   }
   modal_ = false;
-  for (HWND window : waiting) EnableWindow(window, TRUE);
+  for (HWND window : waiting.windows)
+    if (IsWindow(window)) EnableWindow(window, TRUE);
   Hide();
 }
 
@@ -204,6 +234,60 @@ void Form::Close() {
     Hide();
 }
 
+bool Form::IsEnterOrEscape(const MSG& message) {
+  return message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE);
+}
+
+Button* Form::ActiveButton(HWND focus) const {
+  auto* focused = dynamic_cast<Button*>(WinControl::FromHandle(focus));
+  if (focused && focused->Owner() == this) return focused;
+  for (Component* component : components_)
+    if (auto* button = dynamic_cast<Button*>(component); button && button->Default) return button;
+  return nullptr;
+}
+
+Button* Form::CancelButton() const {
+  for (Component* component : components_)
+    if (auto* button = dynamic_cast<Button*>(component); button && button->Cancel) return button;
+  return nullptr;
+}
+
+bool Form::DialogKey(const MSG& message) {
+  if (!IsEnterOrEscape(message) || !NoModifierKeys()) return false;
+  // A control that takes these keys itself (a multi-line edit) keeps them.
+  const LRESULT wanted =
+      SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+  if (wanted & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+  Button* target = message.wParam == VK_RETURN ? ActiveButton(message.hwnd) : CancelButton();
+  if (!Clickable(target)) return false;
+  target->Click();
+  return true;
+}
+
+void Form::UpdateActiveButton() {
+  Button* active = ActiveButton(GetFocus());
+  for (Component* component : components_)
+    if (auto* button = dynamic_cast<Button*>(component)) button->ShowAsActive(button == active);
+}
+
+// A form keeps the control that had the focus when it was deactivated and
+// gives the focus back to it when it is activated again, as dialogs do:
+// otherwise the focus would sit on the form itself, where Enter clicks
+// nothing.
+void Form::OnActivate(Message& message) {
+  if (LOWORD(message.wParam) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+    CallDefault(message);
+    return;
+  }
+  CallDefault(message);
+  const bool minimized = HIWORD(message.wParam) != 0;
+  if (!minimized && lastFocus_ && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
+      IsWindowEnabled(lastFocus_))
+    ::SetFocus(lastFocus_);
+}
+
 void Form::OnPositionChanging(WINDOWPOS& position) {
   if (position.flags & SWP_NOSIZE) return;
   position.cx = ClampTo(position.cx, constraints_.minWidth, constraints_.maxWidth);
@@ -231,6 +315,9 @@ void Form::WndProc(Message& message) {
     }
     case WM_CLOSE:
       Close();
+      return;
+    case WM_ACTIVATE:
+      OnActivate(message);
       return;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:

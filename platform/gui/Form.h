@@ -11,6 +11,7 @@
 namespace gui {
 
 class MainMenu;
+class Button;
 
 enum class BorderStyle {
   None,    // no frame, no caption
@@ -81,6 +82,14 @@ class Form : public WinControl {
   void RunCreate();
   bool CloseQuery();
 
+  // Enter clicks the focused push button, or else the form's default button;
+  // Escape clicks its cancel button. True when a button took the key.
+  bool DialogKey(const MSG& message);
+  static bool IsEnterOrEscape(const MSG& message);
+  // Draws the button Enter would click now as the active one; runs whenever
+  // the focus moves within the form.
+  void UpdateActiveButton();
+
  protected:
   void WndProc(Message& message) override;
 
@@ -88,6 +97,10 @@ class Form : public WinControl {
   friend LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
   void Centre();
   void OnPositionChanging(WINDOWPOS& position);
+  void OnActivate(Message& message);
+  // The button Enter would click with the focus on this window.
+  Button* ActiveButton(HWND focus) const;
+  Button* CancelButton() const;
 
   const wchar_t* className_;
   COLORREF color_;
@@ -95,6 +108,7 @@ class Form : public WinControl {
   bool centrePending_ = false;
   bool modal_ = false;
   MainMenu* menu_ = nullptr;
+  HWND lastFocus_ = nullptr;  // the focused control when the form was last deactivated
   bool created_ = false;  // the create handler has run: size changes now need consent
   int lastWidth_ = 0, lastHeight_ = 0;
   std::vector<Component*> components_;

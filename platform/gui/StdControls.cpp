@@ -63,6 +63,12 @@ void Button::Click() {
   if (OnClick) OnClick(*this);
 }
 
+void Button::ShowAsActive(bool active) {
+  const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+  const LONG_PTR kind = active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if ((style & BS_TYPEMASK) != kind) SendMessageW(Handle(), BM_SETSTYLE, static_cast<WPARAM>(kind), TRUE);
+}
+
 void Button::WndProc(Message& message) {
   if (IsClickNotification(message)) {
     Click();

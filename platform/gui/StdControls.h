@@ -28,6 +28,12 @@ class Button : public StdControl {
   const wchar_t* ClassName() const override { return L"TButton"; }
   NotifyEvent OnClick;
   void Click();
+  // Enter clicks the default button while the focus is on no other button;
+  // Escape clicks the cancel button.
+  bool Default = false;
+  bool Cancel = false;
+  // Drawn as the button Enter would click: the focused one, or else the default one.
+  void ShowAsActive(bool active);
 
  protected:
   void WndProc(Message& message) override;

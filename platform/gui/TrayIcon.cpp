@@ -83,11 +83,7 @@ void TrayIcon::HandleCallback(LPARAM mouseMessage) {
       if (!Popup) return;
       // The menu only closes properly when the program is in the foreground.
       SetForegroundWindow(Application::Instance().Handle());
-      MSG pending;
-      if (PeekMessageW(&pending, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&pending);
-        DispatchMessageW(&pending);
-      }
+      Application::Instance().ProcessMessages();
       POINT cursor{};
       GetCursorPos(&cursor);
       Popup->Popup(cursor.x, cursor.y, window_);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -198,6 +199,127 @@ TEST_F(Framework, TimersTickThroughTheMessageLoopAndKeepTheirRhythm) {
   Sleep(80);
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   EXPECT_EQ(ticks, stopped);
+}
+
+// Key presses as the message loop receives them: posted to the focused control.
+void PostKey(HWND target, WPARAM key) {
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+  Application::Instance().ProcessMessages();
+}
+
+TEST_F(Framework, EnterClicksTheFocusedButtonOrElseTheDefaultOneAndEscapeTheCancelOne) {
+  auto* push = form.Get<Button>(L"Push");
+  auto* text = form.Get<Edit>(L"Text");
+  Count(push->OnClick);
+  form.Show();
+  push->SetFocus();
+  PostKey(push->Handle(), VK_RETURN);
+  EXPECT_EQ(clicks, 1) << "Enter on a focused push button clicks it";
+  PostKey(push->Handle(), VK_SPACE);
+  EXPECT_EQ(clicks, 2) << "and so does the space bar";
+  PostKey(text->Handle(), VK_RETURN);
+  PostKey(text->Handle(), VK_ESCAPE);
+  EXPECT_EQ(clicks, 2) << "a form without default and cancel buttons leaves Enter and Escape to the control";
+
+  push->Default = true;
+  PostKey(text->Handle(), VK_RETURN);
+  EXPECT_EQ(clicks, 3) << "Enter elsewhere clicks the default button";
+  push->SetEnabled(false);
+  PostKey(text->Handle(), VK_RETURN);
+  EXPECT_EQ(clicks, 3) << "a disabled default button is not clicked";
+  push->SetEnabled(true);
+  push->Default = false;
+  push->Cancel = true;
+  PostKey(text->Handle(), VK_ESCAPE);
+  EXPECT_EQ(clicks, 4) << "Escape clicks the cancel button";
+  PostKey(text->Handle(), VK_RETURN);
+  EXPECT_EQ(clicks, 4) << "a cancel button is not the default one";
+}
+
+TEST_F(Framework, TheButtonEnterWouldClickIsDrawnAsTheActiveOne) {
+  auto* push = form.Get<Button>(L"Push");
+  auto* text = form.Get<Edit>(L"Text");
+  auto active = [&] { return (GetWindowLongPtrW(push->Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; };
+  form.Show();
+  push->SetFocus();
+  EXPECT_TRUE(active()) << "the focused button";
+  text->SetFocus();
+  EXPECT_FALSE(active()) << "the focus left it, and it is not the default button";
+  push->Default = true;
+  form.Get<CheckBox>(L"Check")->SetFocus();
+  EXPECT_TRUE(active()) << "the default button while no other button has the focus";
+}
+
+TEST_F(Framework, AModalFormDisablesOnlyTheWindowsAUserCouldClick) {
+  TestForm waiting, laterShown, alreadyDisabled;
+  waiting.Show();
+  alreadyDisabled.Show();
+  alreadyDisabled.SetEnabled(false);
+  bool laterShownUsable = false, waitingDisabled = false;
+  Timer* timer = form.Make<Timer>(L"Timer1", 20, true);
+  timer->OnTimer = [&] {
+    timer->SetEnabled(false);
+    waitingDisabled = !IsWindowEnabled(waiting.Handle());
+    laterShown.Show();  // say, a countdown that starts while an about window is open
+    laterShownUsable = IsWindowEnabled(laterShown.Handle()) != FALSE;
+    form.Hide();
+  };
+  form.ShowModal();
+  EXPECT_TRUE(waitingDisabled) << "a visible window waits while the modal form is open";
+  EXPECT_TRUE(laterShownUsable) << "a window shown while the modal form is open stays usable";
+  EXPECT_TRUE(IsWindowEnabled(waiting.Handle())) << "the waiting window is usable again";
+  EXPECT_FALSE(IsWindowEnabled(alreadyDisabled.Handle())) << "only what the modal form disabled is enabled again";
+}
+
+TEST_F(Framework, ATimerStartedWithAnImmediateTickRunsEvenWhenThatTickFails) {
+  Timer* timer = form.Make<Timer>(L"Timer1", 1000, false);
+  timer->OnTimer = [] { throw std::runtime_error("Failed to get data for 'SetActTime'"); };
+  EXPECT_THROW(timer->TickNowThenEnable(), std::runtime_error) << "the error still reaches the caller";
+  EXPECT_TRUE(timer->Enabled());
+}
+
+TEST_F(Framework, ProcessingPendingMessagesHandlesEveryOneButLeavesTheQuitRequest) {
+  auto* check = form.Get<CheckBox>(L"Check");
+  Count(check->OnClick);
+  for (int i = 0; i < 3; ++i) PostMessageW(check->Handle(), BM_CLICK, 0, 0);
+  PostQuitMessage(7);
+  Application::Instance().ProcessMessages();
+  EXPECT_EQ(clicks, 3);
+  MSG quit;
+  ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(quit.wParam, 7u);
+}
+
+
+
+TEST_F(Framework, HidingTheActiveFormActivatesTheNextAndItsFocusedControlGetsTheFocusBack) {
+  TestForm other;
+  auto* push = form.Get<Button>(L"Push");
+  form.Show();
+  push->SetFocus();
+  other.Show();
+  other.Get<Edit>(L"Text")->SetFocus();
+  ASSERT_EQ(GetActiveWindow(), other.Handle());
+  other.Hide();
+  EXPECT_EQ(GetActiveWindow(), form.Handle()) << "the window a user sees next is active";
+  EXPECT_EQ(GetFocus(), push->Handle()) << "with the focus where it was when the form was left";
+}
+
+TEST_F(Framework, AClosedModalFormHandsTheActivationBackToTheWindowItMadeWait) {
+  TestForm waiting;
+  auto* push = waiting.Get<Button>(L"Push");
+  waiting.Show();
+  push->SetFocus();
+  Timer* timer = form.Make<Timer>(L"Timer1", 20, true);
+  timer->OnTimer = [&] {
+    timer->SetEnabled(false);
+    form.Close();
+  };
+  form.ShowModal();
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(GetActiveWindow(), waiting.Handle()) << "enabled again before the modal form hid";
+  EXPECT_EQ(GetFocus(), push->Handle());
 }
 
 }  // namespace

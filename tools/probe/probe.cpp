@@ -243,6 +243,18 @@ int cmdFocus(const Args& args) {
   return 0;
 }
 
+// The class of the active window of the window's thread.
+int cmdActive(const Args& args) {
+  HWND top = topOrFail(args);
+  if (!top) return 1;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndActive)
+    return fail("no active window");
+  print(className(info.hwndActive));
+  return 0;
+}
+
 // ---- actions ------------------------------------------------------------
 
 // A click that returns when the control has handled it.
@@ -283,6 +295,28 @@ int cmdSetPos(const Args& args) {
   const int x = _wtoi(args[1].c_str()), y = _wtoi(args[2].c_str());
   const int w = _wtoi(args[3].c_str()), h = _wtoi(args[4].c_str());
   return SetWindowPos(hwnd, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+}
+
+// A key press as the message loop receives it: WM_KEYDOWN and WM_KEYUP
+// posted to the control that has the focus in the window's thread.
+int cmdKey(const Args& args) {
+  HWND top = topOrFail(args);
+  if (!top) return 1;
+  static const struct {
+    const wchar_t* name;
+    UINT key;
+  } kKeys[] = {{L"enter", VK_RETURN}, {L"space", VK_SPACE}, {L"escape", VK_ESCAPE}, {L"tab", VK_TAB}};
+  UINT key = 0;
+  for (const auto& entry : kKeys)
+    if (args[1] == entry.name) key = entry.key;
+  if (!key) return fail("unknown key");
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info);
+  HWND target = info.hwndFocus;
+  if (target != top && !IsChild(top, target)) return fail("the focus is not in that window");
+  const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+  return PostMessageW(target, WM_KEYDOWN, key, down) && PostMessageW(target, WM_KEYUP, key, down | 0xC0000000) ? 0 : 1;
 }
 
 // ---- processes ----------------------------------------------------------
@@ -476,9 +510,11 @@ const Command kCommands[] = {
     {L"class", 1, "class CLASS [ID]", cmdClass},
     {L"children", 1, "children CLASS                list every descendant", cmdChildren},
     {L"focus", 1, "focus CLASS                   -> id of the focused control", cmdFocus},
+    {L"active", 1, "active CLASS                  -> class of its thread's active window", cmdActive},
     {L"click", 2, "click CLASS ID                BM_CLICK, waits until handled", cmdClick},
     {L"postclick", 2, "postclick CLASS ID            BM_CLICK posted", cmdPostClick},
     {L"close", 1, "close CLASS                   posts WM_CLOSE", cmdClose},
+    {L"key", 2, "key CLASS enter|space|escape|tab  posted to its focused control", cmdKey},
     {L"syscommand", 2, "syscommand CLASS maximize|minimize|restore|close", cmdSysCommand},
     {L"setpos", 5, "setpos CLASS X Y W H          SetWindowPos", cmdSetPos},
     {L"pid", 1, "pid CLASS", cmdPid},
