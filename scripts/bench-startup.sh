@@ -24,9 +24,13 @@ minimal="$(to_windows "$build/tools/probe/minimal_window.exe")"
 # start-up of the probe is not part of the figure.
 # The figure goes through a file, not a pipe: a pipe could stay open as long
 # as the started program lives.
+# After a kill the probe waits for the shell: removing a killed program's
+# tray icon keeps it busy for about two seconds, and a program started in
+# that time waits for it, which would be charged to the next start.
 time_start() { # EXE CLASS
   probe launch "$1" "$2" 60000 >"$WINE_ENV_DIR/ms" </dev/null
   probe kill "$2" >/dev/null </dev/null
+  probe settle >/dev/null </dev/null
   cat "$WINE_ENV_DIR/ms"
 }
 

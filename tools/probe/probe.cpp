@@ -359,6 +359,18 @@ int cmdKill(const Args& args) {
   return ended ? 0 : fail("process did not end");
 }
 
+// Waits until the shell's tray window and the desktop window answer a
+// message: after a program with a tray icon is killed, the shell spends a
+// while removing the dead icon, and a program started meanwhile waits for it.
+int cmdSettle(const Args&) {
+  for (HWND window : {FindWindowW(L"Shell_TrayWnd", nullptr), GetDesktopWindow()}) {
+    DWORD_PTR ignored = 0;
+    if (window && !SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kDefaultWaitMs, &ignored))
+      return fail("the shell does not answer");
+  }
+  return 0;
+}
+
 // Starts exe and reports the milliseconds until a window of the class is
 // visible; the process keeps running.
 int cmdLaunch(const Args& args) {
@@ -520,6 +532,7 @@ const Command kCommands[] = {
     {L"pid", 1, "pid CLASS", cmdPid},
     {L"exepath", 1, "exepath CLASS                 -> image path of its process", cmdExePath},
     {L"kill", 1, "kill CLASS                    terminates its process", cmdKill},
+    {L"settle", 0, "settle                        waits until the shell answers", cmdSettle},
     {L"launch", 2, "launch EXE CLASS [ms]         -> ms until CLASS is visible", cmdLaunch},
     {L"box", 1, "box CLASS [ms]                -> title, then text of its message box", cmdBox},
     {L"boxok", 1, "boxok CLASS [ms]              presses OK in its message box", cmdBoxOk},
