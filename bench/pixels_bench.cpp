@@ -6,9 +6,9 @@
 #include <cstring>
 #include <vector>
 
-#include "skin/sAlphaGraph.h"
-#include "skin/sColorShift.h"
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sAlphaGraph.h"
+#include "skin/pixels/sColorShift.h"
+#include "skin/pixels/sGraphUtils.h"
 
 namespace wakespan {
 namespace {

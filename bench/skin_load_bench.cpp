@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "skin/acSkinPack.h"
-#include "skin/sSkinManager.h"
+#include "skin/data/acSkinPack.h"
+#include "skin/data/sSkinManager.h"
 
 namespace {
 

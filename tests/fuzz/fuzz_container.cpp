@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "skin/acSkinPack.h"
+#include "skin/data/acSkinPack.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace wakespan;

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/acMemIni.h"
-#include "skin/acSkinPack.h"
-#include "skin/sSkinLoader.h"
-#include "skin/sSkinManager.h"
+#include "skin/data/acMemIni.h"
+#include "skin/data/acSkinPack.h"
+#include "skin/data/sSkinLoader.h"
+#include "skin/data/sSkinManager.h"
 
 namespace {
 

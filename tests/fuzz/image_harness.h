@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/ImageDecode.h"
+#include "skin/decode/ImageDecode.h"
 
 inline int FuzzImageDecoder(wakespan::DecodedImage (*decode)(const uint8_t*, size_t), const uint8_t* data,
                             size_t size) {

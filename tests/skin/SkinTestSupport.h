@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "skin/acSkinPack.h"
-#include "skin/sSkinLoader.h"
+#include "skin/data/acSkinPack.h"
+#include "skin/data/sSkinLoader.h"
 
 namespace wakespan::test {
 

@@ -2,8 +2,8 @@
 // and the span clipping every operation relies on.
 #include <gtest/gtest.h>
 
-#include "skin/Bitmap.h"
-#include "skin/Geometry.h"
+#include "skin/pixels/Bitmap.h"
+#include "skin/pixels/Geometry.h"
 
 namespace wakespan {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestSupport.h"
-#include "skin/acSkinPack.h"
-#include "skin/sSkinManager.h"
+#include "skin/data/acSkinPack.h"
+#include "skin/data/sSkinManager.h"
 
 namespace wakespan {
 namespace {

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "skin/acSkinPack.h"
-#include "skin/sSkinManager.h"
-#include "skin/sSkinProps.h"
+#include "skin/data/acSkinPack.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/data/sSkinProps.h"
 
 namespace wakespan {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/ImageDecode.h"
+#include "skin/decode/ImageDecode.h"
 
 namespace wakespan {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <jpeglib.h>
 
-#include "skin/ImageDecode.h"
+#include "skin/decode/ImageDecode.h"
 
 namespace wakespan {
 namespace {

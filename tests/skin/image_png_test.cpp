@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/ImageDecode.h"
+#include "skin/decode/ImageDecode.h"
 
 namespace wakespan {
 namespace {

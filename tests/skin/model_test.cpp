@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestSupport.h"
-#include "skin/acMemIni.h"
-#include "skin/sSkinLookup.h"
-#include "skin/sSkinManager.h"
-#include "skin/sSysColors.h"
+#include "skin/data/acMemIni.h"
+#include "skin/data/sSkinLookup.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/data/sSysColors.h"
 
 namespace wakespan {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "skin/FirstIndex.h"
-#include "skin/NameHash.h"
-#include "skin/acMemIni.h"
+#include "skin/data/FirstIndex.h"
+#include "skin/data/NameHash.h"
+#include "skin/data/acMemIni.h"
 
 namespace wakespan {
 namespace {

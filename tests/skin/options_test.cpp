@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "skin/acMemIni.h"
+#include "skin/data/acMemIni.h"
 
 namespace wakespan {
 namespace {

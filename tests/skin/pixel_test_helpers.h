@@ -1,7 +1,7 @@
 // Small bitmaps for the pixel tests.
 #pragma once
 
-#include "skin/Bitmap.h"
+#include "skin/pixels/Bitmap.h"
 
 namespace wakespan {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "pixel_test_helpers.h"
-#include "skin/sAlphaGraph.h"
+#include "skin/pixels/sAlphaGraph.h"
 
 namespace wakespan {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "pixel_test_helpers.h"
-#include "skin/sColorShift.h"
+#include "skin/pixels/sColorShift.h"
 
 namespace wakespan {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pixel_test_helpers.h"
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sGraphUtils.h"
 
 namespace wakespan {
 namespace {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <random>
 
-#include "skin/sAlphaGraph.h"
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sAlphaGraph.h"
+#include "skin/pixels/sGraphUtils.h"
 
 namespace wakespan {
 namespace {

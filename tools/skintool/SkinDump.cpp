@@ -3,7 +3,7 @@
 #include <iomanip>
 #include <sstream>
 
-#include "skin/sSkinManager.h"
+#include "skin/data/sSkinManager.h"
 
 namespace wakespan {
 

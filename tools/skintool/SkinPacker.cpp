@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "skin/acMemIni.h"
-#include "skin/sMaskData.h"
-#include "skin/sSkinProps.h"
+#include "skin/data/acMemIni.h"
+#include "skin/data/sMaskData.h"
+#include "skin/data/sSkinProps.h"
 
 namespace wakespan {
 

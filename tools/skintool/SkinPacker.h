@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/acSkinPack.h"
+#include "skin/data/acSkinPack.h"
 
 namespace wakespan {
 

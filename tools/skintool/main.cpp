@@ -9,8 +9,8 @@
 
 #include "SkinDump.h"
 #include "SkinPacker.h"
-#include "skin/acSkinPack.h"
-#include "skin/sSkinManager.h"
+#include "skin/data/acSkinPack.h"
+#include "skin/data/sSkinManager.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/Bitmap.h"
-#include "skin/Geometry.h"
-#include "skin/sGraphUtils.h"
-#include "skin/sMaskData.h"
+#include "skin/data/sMaskData.h"
+#include "skin/pixels/Bitmap.h"
+#include "skin/pixels/Geometry.h"
+#include "skin/pixels/sGraphUtils.h"
 
 namespace wakespan {
 

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/FirstIndex.h"
+#include "skin/data/FirstIndex.h"
 
 namespace wakespan {
 

@@ -1,10 +1,10 @@
-#include "skin/sSkinData.h"
+#include "skin/data/sSkinData.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "skin/acMemIni.h"
-#include "skin/acSkinPack.h"
+#include "skin/data/acMemIni.h"
+#include "skin/data/acSkinPack.h"
 
 namespace wakespan {
 

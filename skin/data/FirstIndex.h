@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "skin/NameHash.h"
+#include "skin/data/NameHash.h"
 
 namespace wakespan {
 

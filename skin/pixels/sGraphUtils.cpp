@@ -1,10 +1,10 @@
-#include "skin/sGraphUtils.h"
+#include "skin/pixels/sGraphUtils.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "skin/PixelKernels.h"
-#include "skin/PixelOps.h"
+#include "skin/pixels/PixelKernels.h"
+#include "skin/pixels/PixelOps.h"
 
 namespace wakespan {
 namespace {

@@ -1,10 +1,10 @@
-#include "skin/sMaskData.h"
+#include "skin/data/sMaskData.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "skin/acMemIni.h"
-#include "skin/acSkinPack.h"
+#include "skin/data/acMemIni.h"
+#include "skin/data/acSkinPack.h"
 
 namespace wakespan {
 

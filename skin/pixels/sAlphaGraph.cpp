@@ -1,14 +1,14 @@
-#include "skin/sAlphaGraph.h"
+#include "skin/pixels/sAlphaGraph.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
 
-#include "skin/PixelKernels.h"
-#include "skin/PixelOps.h"
-#include "skin/RoundHalfEven.h"
-#include "skin/sSkinProps.h"
+#include "skin/data/sSkinProps.h"
+#include "skin/pixels/PixelKernels.h"
+#include "skin/pixels/PixelOps.h"
+#include "skin/pixels/RoundHalfEven.h"
 
 namespace wakespan {
 namespace {

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "skin/ImageDecode.h"
+#include "skin/decode/ImageDecode.h"
 
 namespace wakespan {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/PixelKernels.h"
+#include "skin/pixels/PixelKernels.h"
 
 #include <cmath>
 #include <cstring>

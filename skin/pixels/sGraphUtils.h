@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/Bitmap.h"
-#include "skin/Geometry.h"
+#include "skin/pixels/Bitmap.h"
+#include "skin/pixels/Geometry.h"
 
 namespace wakespan {
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "skin/FirstIndex.h"
-#include "skin/sSkinData.h"
+#include "skin/data/FirstIndex.h"
+#include "skin/data/sSkinData.h"
 
 namespace wakespan {
 

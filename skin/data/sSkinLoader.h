@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "skin/acSkinPack.h"
+#include "skin/data/acSkinPack.h"
 
 namespace wakespan {
 

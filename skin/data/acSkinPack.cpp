@@ -1,4 +1,4 @@
-#include "skin/acSkinPack.h"
+#include "skin/data/acSkinPack.h"
 
 #include <zlib.h>
 

@@ -11,11 +11,11 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/Bitmap.h"
-#include "skin/Geometry.h"
-#include "skin/acSkinPack.h"
-#include "skin/sMaskData.h"
-#include "skin/sSkinData.h"
+#include "skin/data/acSkinPack.h"
+#include "skin/data/sMaskData.h"
+#include "skin/data/sSkinData.h"
+#include "skin/pixels/Bitmap.h"
+#include "skin/pixels/Geometry.h"
 
 namespace wakespan {
 

@@ -14,7 +14,7 @@
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
-#include "skin/ImageDecode.h"
+#include "skin/decode/ImageDecode.h"
 
 namespace wakespan {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "skin/Bitmap.h"
-#include "skin/Geometry.h"
+#include "skin/pixels/Bitmap.h"
+#include "skin/pixels/Geometry.h"
 
 namespace wakespan {
 

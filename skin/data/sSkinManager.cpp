@@ -1,12 +1,12 @@
-#include "skin/sSkinManager.h"
+#include "skin/data/sSkinManager.h"
 
 #include <filesystem>
 
-#include "skin/acMemIni.h"
-#include "skin/sSkinLoader.h"
-#include "skin/sSkinLookup.h"
-#include "skin/sSkinProps.h"
-#include "skin/sSysColors.h"
+#include "skin/data/acMemIni.h"
+#include "skin/data/sSkinLoader.h"
+#include "skin/data/sSkinLookup.h"
+#include "skin/data/sSkinProps.h"
+#include "skin/data/sSysColors.h"
 
 namespace wakespan {
 

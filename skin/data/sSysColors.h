@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "skin/sSkinData.h"
+#include "skin/data/sSkinData.h"
 
 namespace wakespan {
 

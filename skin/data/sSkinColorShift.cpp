@@ -1,12 +1,12 @@
-#include "skin/sSkinColorShift.h"
+#include "skin/data/sSkinColorShift.h"
 
 #include <algorithm>
 #include <iterator>
 #include <vector>
 
-#include "skin/sColorShift.h"
-#include "skin/sSkinManager.h"
-#include "skin/sSkinProps.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/data/sSkinProps.h"
+#include "skin/pixels/sColorShift.h"
 
 namespace wakespan {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/Bitmap.h"
+#include "skin/pixels/Bitmap.h"
 
 namespace wakespan {
 

@@ -1,18 +1,18 @@
-#include "skin/sSkinLoader.h"
+#include "skin/data/sSkinLoader.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "skin/FirstIndex.h"
-#include "skin/ImageDecode.h"
-#include "skin/acMemIni.h"
-#include "skin/sSkinColorShift.h"
-#include "skin/sSkinLookup.h"
-#include "skin/sSkinManager.h"
-#include "skin/sSkinProps.h"
-#include "skin/sSysColors.h"
+#include "skin/data/FirstIndex.h"
+#include "skin/data/acMemIni.h"
+#include "skin/data/sSkinColorShift.h"
+#include "skin/data/sSkinLookup.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/data/sSkinProps.h"
+#include "skin/data/sSysColors.h"
+#include "skin/decode/ImageDecode.h"
 
 namespace wakespan {
 

@@ -1,6 +1,6 @@
-#include "skin/sSkinLookup.h"
+#include "skin/data/sSkinLookup.h"
 
-#include "skin/sSkinManager.h"
+#include "skin/data/sSkinManager.h"
 
 namespace wakespan {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <utility>
 
-#include "skin/ImageDecode.h"
+#include "skin/decode/ImageDecode.h"
 
 namespace wakespan {
 namespace {

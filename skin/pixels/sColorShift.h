@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "skin/Bitmap.h"
+#include "skin/pixels/Bitmap.h"
 
 namespace wakespan {
 

@@ -1,4 +1,4 @@
-#include "skin/sSysColors.h"
+#include "skin/data/sSysColors.h"
 
 namespace wakespan {
 

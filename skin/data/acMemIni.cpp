@@ -1,4 +1,4 @@
-#include "skin/acMemIni.h"
+#include "skin/data/acMemIni.h"
 
 #include <algorithm>
 #include <cmath>

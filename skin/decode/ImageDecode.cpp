@@ -1,4 +1,4 @@
-#include "skin/ImageDecode.h"
+#include "skin/decode/ImageDecode.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
-#include "skin/Bitmap.h"
+#include "skin/pixels/Bitmap.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "skin/PixelOps.h"
+#include "skin/pixels/PixelOps.h"
 
 namespace wakespan {
 

@@ -1,9 +1,9 @@
-#include "skin/sColorShift.h"
+#include "skin/pixels/sColorShift.h"
 
 #include <algorithm>
 
-#include "skin/PixelOps.h"
-#include "skin/RoundHalfEven.h"
+#include "skin/pixels/PixelOps.h"
+#include "skin/pixels/RoundHalfEven.h"
 
 namespace wakespan {
 
