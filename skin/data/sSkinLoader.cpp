@@ -79,6 +79,102 @@ std::shared_ptr<Bitmap> DecodeSkinImage(const ByteBuffer& bytes, bool keep32) {
   return std::make_shared<Bitmap>(std::move(decoded.Image));
 }
 
+void ResolveSectionImages(TsSkinModel& m, const TsSkinTableIndex& index) {
+  const std::pair<const char*, int32_t TsGeneralData::*> images[] = {
+      {s_BordersMask, &TsGeneralData::BorderIndex}, {s_ImgTopLeft, &TsGeneralData::ImgTL},
+      {s_ImgTopRight, &TsGeneralData::ImgTR},       {s_ImgBottomLeft, &TsGeneralData::ImgBL},
+      {s_ImgBottomRight, &TsGeneralData::ImgBR}};
+  for (const auto& [key, field] : images) {
+    const std::vector<int> masks = index.InheritedMasksOfAllSections(key);
+    for (size_t i = 0; i < m.gd.size(); ++i)
+      if (m.gd[i].ClassName != s_GlobalInfo) m.gd[i].*field = masks[i];
+  }
+}
+
+// Index of `section` and, through it, its masks of the given keys.
+struct SectionMasks {
+  int index;
+  const char* name;
+};
+
+void InitConstantIndexes(TsSkinModel& m, const TsSkinTableIndex& index) {
+  TConstantSkinData& c = m.ConstData;
+  c = TConstantSkinData{};
+  const auto Sect = [&index](const char* name, int32_t& out) {
+    out = index.GetSkinIndex(name);
+    return SectionMasks{out, name};
+  };
+  const auto Mask = [&index](const SectionMasks& s, const char* key) {
+    return index.GetMaskIndex(s.index, s.name, key);
+  };
+  const SectionMasks global = Sect(s_GlobalInfo, c.IndexGLobalInfo);
+  if (global.index >= 0) {
+    c.CheckBoxChecked = Mask(global, s_CheckBoxChecked);
+    c.CheckBoxUnChecked = Mask(global, s_CheckBoxUnChecked);
+    c.CheckBoxGrayed = Mask(global, s_CheckBoxGrayed);
+    c.RadioButtonChecked = Mask(global, s_RadioButtonChecked);
+    c.RadioButtonUnChecked = Mask(global, s_RadioButtonUnChecked);
+    c.RadioButtonGrayed = Mask(global, s_RadioButtonGrayed);
+    c.SmallCheckBoxChecked = Mask(global, s_SmallBoxChecked);
+    c.SmallCheckBoxUnChecked = Mask(global, s_SmallBoxUnChecked);
+    c.SmallCheckBoxGrayed = Mask(global, s_SmallBoxGrayed);
+    c.ExBorder = Mask(global, s_ExBorder);
+  }
+  const SectionMasks combo = Sect(s_ComboBtn, c.ComboBtnIndex);
+  c.ComboBtnBorder = index.GetMaskIndex(s_ComboBtn, s_BordersMask);
+  c.ComboBtnBG = index.GetTextureIndex(combo.index, s_ComboBtn, s_Pattern);
+  c.ComboBtnBGHot = index.GetTextureIndex(combo.index, s_ComboBtn, s_HotPattern);
+  c.ComboGlyph = index.GetMaskIndex(index.GetSkinIndex(s_ComboBox), s_ComboBox, s_GlyphMask);
+
+  c.MaskTabTop = Mask(Sect(s_TabTop, c.IndexTabTop), s_BordersMask);
+  c.MaskTabBottom = Mask(Sect(s_TabBottom, c.IndexTabBottom), s_BordersMask);
+  c.MaskTabLeft = Mask(Sect(s_TabLeft, c.IndexTabLeft), s_BordersMask);
+  c.MaskTabRight = Mask(Sect(s_TabRight, c.IndexTabRight), s_BordersMask);
+
+  // Scroll buttons and sliders: border, glyph, pattern and hot pattern.
+  struct ScrollPart {
+    const char* section;
+    int32_t *index, *border, *glyph, *bg, *bgHot;
+  };
+  const ScrollPart parts[] = {
+      {s_ScrollBtnTop, &c.IndexScrollTop, &c.MaskScrollTop, &c.MaskArrowTop, &c.IndexBGScrollTop,
+       &c.IndexBGHotScrollTop},
+      {s_ScrollBtnBottom, &c.IndexScrollBottom, &c.MaskScrollBottom, &c.MaskArrowBottom, &c.IndexBGScrollBottom,
+       &c.IndexBGHotScrollBottom},
+      {s_ScrollBtnLeft, &c.IndexScrollLeft, &c.MaskScrollLeft, &c.MaskArrowLeft, &c.IndexBGScrollLeft,
+       &c.IndexBGHotScrollLeft},
+      {s_ScrollBtnRight, &c.IndexScrollRight, &c.MaskScrollRight, &c.MaskArrowRight, &c.IndexBGScrollRight,
+       &c.IndexBGHotScrollRight},
+      {s_ScrollSliderV, &c.IndexSliderVert, &c.MaskSliderVert, &c.MaskSliderGlyphVert, &c.ScrollSliderBGVert,
+       &c.ScrollSliderBGHotVert},
+      {s_ScrollSliderH, &c.IndexSliderHorz, &c.MaskSliderHorz, &c.MaskSliderGlyphHorz, &c.ScrollSliderBGHorz,
+       &c.ScrollSliderBGHotHorz},
+  };
+  for (const ScrollPart& p : parts) {
+    const SectionMasks s = Sect(p.section, *p.index);
+    *p.border = Mask(s, s_BordersMask);
+    *p.glyph = Mask(s, s_GlyphMask);
+    *p.bg = Mask(s, s_Pattern);
+    *p.bgHot = Mask(s, s_HotPattern);
+  }
+  struct ScrollBar {
+    const char* section;
+    int32_t *index, *border, *bg, *bgHot;
+  };
+  const ScrollBar bars[] = {
+      {s_ScrollBar1H, &c.IndexScrollBar1H, &c.MaskScrollBar1H, &c.BGScrollBar1H, &c.BGHotScrollBar1H},
+      {s_ScrollBar1V, &c.IndexScrollBar1V, &c.MaskScrollBar1V, &c.BGScrollBar1V, &c.BGHotScrollBar1V},
+      {s_ScrollBar2H, &c.IndexScrollBar2H, &c.MaskScrollBar2H, &c.BGScrollBar2H, &c.BGHotScrollBar2H},
+      {s_ScrollBar2V, &c.IndexScrollBar2V, &c.MaskScrollBar2V, &c.BGScrollBar2V, &c.BGHotScrollBar2V},
+  };
+  for (const ScrollBar& b : bars) {
+    const SectionMasks s = Sect(b.section, *b.index);
+    *b.border = Mask(s, s_BordersMask);
+    *b.bg = Mask(s, s_Pattern);
+    *b.bgHot = Mask(s, s_HotPattern);
+  }
+}
+
 class ModelBuilder {
  public:
   ModelBuilder(const TacMemIni& ini, const SkinImageSource& images, const SkinBuildSettings& settings,
@@ -92,7 +188,7 @@ class ModelBuilder {
     LoadMaskTable();
     LoadPatternTable();
     LoadAllGeneralData();
-    ResolveCachedIndexes();
+    ResolveCachedIndexes(m_);
     ApplySkinColorShift(m_, settings_.HueOffset, settings_.Saturation);
   }
 
@@ -301,110 +397,6 @@ class ModelBuilder {
     for (const TacIniSection& section : ini_.Sections()) m_.gd.push_back(ReadGeneralData(section.Name));
   }
 
-  // The tables are complete: every cached index is looked up through one
-  // hashed index of them.
-  void ResolveCachedIndexes() {
-    const TsSkinTableIndex index(m_);
-    ResolveSectionImages(index);
-    InitConstantIndexes(index);
-  }
-
-  void ResolveSectionImages(const TsSkinTableIndex& index) {
-    const std::pair<const char*, int32_t TsGeneralData::*> images[] = {
-        {s_BordersMask, &TsGeneralData::BorderIndex}, {s_ImgTopLeft, &TsGeneralData::ImgTL},
-        {s_ImgTopRight, &TsGeneralData::ImgTR},       {s_ImgBottomLeft, &TsGeneralData::ImgBL},
-        {s_ImgBottomRight, &TsGeneralData::ImgBR}};
-    for (const auto& [key, field] : images) {
-      const std::vector<int> masks = index.InheritedMasksOfAllSections(key);
-      for (size_t i = 0; i < m_.gd.size(); ++i)
-        if (m_.gd[i].ClassName != s_GlobalInfo) m_.gd[i].*field = masks[i];
-    }
-  }
-
-  // Index of `section` and, through it, its masks of the given keys.
-  struct SectionMasks {
-    int index;
-    const char* name;
-  };
-
-  void InitConstantIndexes(const TsSkinTableIndex& index) {
-    TConstantSkinData& c = m_.ConstData;
-    c = TConstantSkinData{};
-    const auto Sect = [&index](const char* name, int32_t& out) {
-      out = index.GetSkinIndex(name);
-      return SectionMasks{out, name};
-    };
-    const auto Mask = [&index](const SectionMasks& s, const char* key) {
-      return index.GetMaskIndex(s.index, s.name, key);
-    };
-    const SectionMasks global = Sect(s_GlobalInfo, c.IndexGLobalInfo);
-    if (global.index >= 0) {
-      c.CheckBoxChecked = Mask(global, s_CheckBoxChecked);
-      c.CheckBoxUnChecked = Mask(global, s_CheckBoxUnChecked);
-      c.CheckBoxGrayed = Mask(global, s_CheckBoxGrayed);
-      c.RadioButtonChecked = Mask(global, s_RadioButtonChecked);
-      c.RadioButtonUnChecked = Mask(global, s_RadioButtonUnChecked);
-      c.RadioButtonGrayed = Mask(global, s_RadioButtonGrayed);
-      c.SmallCheckBoxChecked = Mask(global, s_SmallBoxChecked);
-      c.SmallCheckBoxUnChecked = Mask(global, s_SmallBoxUnChecked);
-      c.SmallCheckBoxGrayed = Mask(global, s_SmallBoxGrayed);
-      c.ExBorder = Mask(global, s_ExBorder);
-    }
-    const SectionMasks combo = Sect(s_ComboBtn, c.ComboBtnIndex);
-    c.ComboBtnBorder = index.GetMaskIndex(s_ComboBtn, s_BordersMask);
-    c.ComboBtnBG = index.GetTextureIndex(combo.index, s_ComboBtn, s_Pattern);
-    c.ComboBtnBGHot = index.GetTextureIndex(combo.index, s_ComboBtn, s_HotPattern);
-    c.ComboGlyph = index.GetMaskIndex(index.GetSkinIndex(s_ComboBox), s_ComboBox, s_GlyphMask);
-
-    c.MaskTabTop = Mask(Sect(s_TabTop, c.IndexTabTop), s_BordersMask);
-    c.MaskTabBottom = Mask(Sect(s_TabBottom, c.IndexTabBottom), s_BordersMask);
-    c.MaskTabLeft = Mask(Sect(s_TabLeft, c.IndexTabLeft), s_BordersMask);
-    c.MaskTabRight = Mask(Sect(s_TabRight, c.IndexTabRight), s_BordersMask);
-
-    // Scroll buttons and sliders: border, glyph, pattern and hot pattern.
-    struct ScrollPart {
-      const char* section;
-      int32_t *index, *border, *glyph, *bg, *bgHot;
-    };
-    const ScrollPart parts[] = {
-        {s_ScrollBtnTop, &c.IndexScrollTop, &c.MaskScrollTop, &c.MaskArrowTop, &c.IndexBGScrollTop,
-         &c.IndexBGHotScrollTop},
-        {s_ScrollBtnBottom, &c.IndexScrollBottom, &c.MaskScrollBottom, &c.MaskArrowBottom, &c.IndexBGScrollBottom,
-         &c.IndexBGHotScrollBottom},
-        {s_ScrollBtnLeft, &c.IndexScrollLeft, &c.MaskScrollLeft, &c.MaskArrowLeft, &c.IndexBGScrollLeft,
-         &c.IndexBGHotScrollLeft},
-        {s_ScrollBtnRight, &c.IndexScrollRight, &c.MaskScrollRight, &c.MaskArrowRight, &c.IndexBGScrollRight,
-         &c.IndexBGHotScrollRight},
-        {s_ScrollSliderV, &c.IndexSliderVert, &c.MaskSliderVert, &c.MaskSliderGlyphVert, &c.ScrollSliderBGVert,
-         &c.ScrollSliderBGHotVert},
-        {s_ScrollSliderH, &c.IndexSliderHorz, &c.MaskSliderHorz, &c.MaskSliderGlyphHorz, &c.ScrollSliderBGHorz,
-         &c.ScrollSliderBGHotHorz},
-    };
-    for (const ScrollPart& p : parts) {
-      const SectionMasks s = Sect(p.section, *p.index);
-      *p.border = Mask(s, s_BordersMask);
-      *p.glyph = Mask(s, s_GlyphMask);
-      *p.bg = Mask(s, s_Pattern);
-      *p.bgHot = Mask(s, s_HotPattern);
-    }
-    struct ScrollBar {
-      const char* section;
-      int32_t *index, *border, *bg, *bgHot;
-    };
-    const ScrollBar bars[] = {
-        {s_ScrollBar1H, &c.IndexScrollBar1H, &c.MaskScrollBar1H, &c.BGScrollBar1H, &c.BGHotScrollBar1H},
-        {s_ScrollBar1V, &c.IndexScrollBar1V, &c.MaskScrollBar1V, &c.BGScrollBar1V, &c.BGHotScrollBar1V},
-        {s_ScrollBar2H, &c.IndexScrollBar2H, &c.MaskScrollBar2H, &c.BGScrollBar2H, &c.BGHotScrollBar2H},
-        {s_ScrollBar2V, &c.IndexScrollBar2V, &c.MaskScrollBar2V, &c.BGScrollBar2V, &c.BGHotScrollBar2V},
-    };
-    for (const ScrollBar& b : bars) {
-      const SectionMasks s = Sect(b.section, *b.index);
-      *b.border = Mask(s, s_BordersMask);
-      *b.bg = Mask(s, s_Pattern);
-      *b.bgHot = Mask(s, s_HotPattern);
-    }
-  }
-
   const TacMemIni& ini_;
   const SkinImageSource& images_;
   const SkinBuildSettings& settings_;
@@ -425,6 +417,13 @@ const ByteBuffer* PackedImageSource::Find(const std::string& name, ByteBuffer&) 
   return item ? &item->FileStream : nullptr;
 }
 
+void RequireSkinFileSize(const std::string& path) {
+  std::error_code ec;
+  const uintmax_t size = fs::file_size(path, ec);
+  if (!ec && size > kMaxSkinFileBytes)
+    throw ESkinError("The skin file " + path + " is too large (" + std::to_string(size) + " bytes)");
+}
+
 bool ReadFileIgnoringCase(const std::string& directory, const std::string& name, ByteBuffer& out) {
   std::error_code ec;
   fs::path path = fs::path(directory) / name;
@@ -440,6 +439,7 @@ bool ReadFileIgnoringCase(const std::string& directory, const std::string& name,
     }
     if (path.empty()) return false;
   }
+  RequireSkinFileSize(path.string());
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -449,6 +449,14 @@ bool ReadFileIgnoringCase(const std::string& directory, const std::string& name,
 const ByteBuffer* DirectoryImageSource::Find(const std::string& name, ByteBuffer& storage) const {
   const bool ownPath = name.find(':') != std::string::npos;
   return ReadFileIgnoringCase(ownPath ? std::string() : directory_, name, storage) ? &storage : nullptr;
+}
+
+void ResolveCachedIndexes(TsSkinModel& model) {
+  // The tables are complete: every cached index is looked up through one
+  // hashed index of them.
+  const TsSkinTableIndex index(model);
+  ResolveSectionImages(model, index);
+  InitConstantIndexes(model, index);
 }
 
 void BuildSkinModel(const TacMemIni& options, const SkinImageSource& images, const SkinBuildSettings& settings,

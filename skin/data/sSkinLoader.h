@@ -1,6 +1,7 @@
 // Building a skin model from option text and the images it names.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -42,6 +43,12 @@ class DirectoryImageSource : public SkinImageSource {
   std::string directory_;
 };
 
+// Files of a skin larger than this are refused: any local user may plant
+// one in the skin directory, and the embedded skin is some 32 KB.
+inline constexpr uintmax_t kMaxSkinFileBytes = uintmax_t(64) << 20;
+// Raises ESkinError when the file at `path` exceeds kMaxSkinFileBytes.
+void RequireSkinFileSize(const std::string& path);
+
 // Bytes of a file, or null when it does not exist or cannot be read;
 // letter case of the last path element is ignored when no exact match.
 bool ReadFileIgnoringCase(const std::string& directory, const std::string& name, ByteBuffer& out);
@@ -60,6 +67,10 @@ struct SkinBuildSettings {
 // be dropped.
 void BuildSkinModel(const TacMemIni& options, const SkinImageSource& images, const SkinBuildSettings& settings,
                     TsSkinModel& model);
+
+// Looks up the sections' images and the cached indexes of a model whose
+// tables are complete.
+void ResolveCachedIndexes(TsSkinModel& model);
 
 // Text of the message shown for a skin newer than the engine supports.
 extern const char* const kSkinTooNewMessage;

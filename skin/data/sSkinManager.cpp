@@ -1,5 +1,6 @@
 #include "skin/data/sSkinManager.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "skin/data/acMemIni.h"
@@ -154,7 +155,7 @@ void TsSkinManager::BuildAndSwap(const TacMemIni& options, const SkinImageSource
   settings.Packed = packed;
   settings.HueOffset = HueOffset;
   settings.Saturation = Saturation;
-  settings.OnMessage = OnMessage;
+  settings.OnMessage = [this](const std::string& text) { ShowMessage(text); };
   TsSkinModel fresh;
   BuildSkinModel(options, images, settings, fresh);
   fresh.SkinData.Active = true;
@@ -173,6 +174,7 @@ void TsSkinManager::LoadPackedData(const uint8_t* data, size_t size) {
 }
 
 void TsSkinManager::LoadPackedFile(const std::string& fileName, const std::string& skinPath) {
+  RequireSkinFileSize(fileName);
   std::unique_ptr<TacSkinConvertor> reader;
   LoadPackedSkinFile(fileName, reader, true);
   if (!reader) throw ESkinError("Packed skin file " + fileName + " not found");
@@ -195,13 +197,20 @@ void TsSkinManager::ClearModel() {
   static_cast<TsSkinModel&>(*this) = TsSkinModel{};
 }
 
+void TsSkinManager::LoadStoredSkin(const TsStoredSkin& skin) {
+  // A stored skin without packed data would be built from the item's own
+  // collections, which this program's skin leaves empty.
+  if (skin.PackedData.empty()) throw ESkinError("The internal skin \"" + skin.Name + "\" holds no data");
+  LoadPackedData(skin.PackedData.data(), skin.PackedData.size());
+}
+
 bool TsSkinManager::SelectSkin(const std::string& name, const std::string& fullSkinDirectory) {
-  const std::string previous = SkinName;
-  SkinName = name;
-  if (!Active) return false;
+  const std::string previous = skinName_;
+  skinName_ = name;
+  if (!active_) return false;
   try {
     std::error_code ec;
-    const std::string packedFile = PackedSkinFileName(SkinDirectory, name);
+    const std::string packedFile = PackedSkinFileName(skinDirectory_, name);
     if (std::filesystem::is_regular_file(packedFile, ec)) {
       std::string skinPath = fullSkinDirectory;
       if (skinPath.empty() || (skinPath.back() != '/' && skinPath.back() != '\\')) skinPath += kSeparator;
@@ -213,24 +222,22 @@ bool TsSkinManager::SelectSkin(const std::string& name, const std::string& fullS
       LoadSkinDirectory(directory.string());
       return true;
     }
-    const TsStoredSkin* stored = nullptr;
-    for (const TsStoredSkin& s : InternalSkins)
-      if (s.Name == name) {
-        stored = &s;
-        break;
-      }
-    if (!stored && !InternalSkins.empty()) {
-      stored = &InternalSkins.front();
-      SkinName = stored->Name;
+    const auto named = std::find_if(internalSkins_.begin(), internalSkins_.end(),
+                                    [&name](const TsStoredSkin& s) { return s.Name == name; });
+    if (named != internalSkins_.end()) {
+      LoadStoredSkin(*named);
+      return true;
     }
-    if (!stored) {
+    if (internalSkins_.empty()) {
+      active_ = false;
       ClearModel();
       return false;
     }
-    LoadPackedData(stored->PackedData.data(), stored->PackedData.size());
+    LoadStoredSkin(internalSkins_.front());
+    skinName_ = internalSkins_.front().Name;
     return true;
   } catch (...) {
-    SkinName = previous;
+    skinName_ = previous;
     throw;
   }
 }

@@ -1,6 +1,6 @@
 // The skin manager's portable side: the loaded skin model with its lookups,
-// and loading a skin from a packed container, a packed file or a skin
-// directory. A load builds the new model aside and swaps it in only when
+// the manager's properties, and loading a skin from a packed container, a
+// packed file or a skin directory. A load builds the new model aside and swaps it in only when
 // it is complete, so a failed load leaves the previous model whole.
 #pragma once
 
@@ -12,8 +12,11 @@
 #include <vector>
 
 #include "skin/data/acSkinPack.h"
+#include "skin/data/acSkinWindows.h"
+#include "skin/data/acThirdParty.h"
 #include "skin/data/sMaskData.h"
 #include "skin/data/sSkinData.h"
+#include "skin/data/sSkinManagerProps.h"
 #include "skin/pixels/Bitmap.h"
 #include "skin/pixels/Geometry.h"
 
@@ -77,26 +80,89 @@ class TsSkinModel {
   const TsGeneralData* Section(std::string_view name) const;
 };
 
-// A skin stored in the executable: a name and a packed container.
-struct TsStoredSkin {
-  std::string Name;
-  ByteBuffer PackedData;
-};
-
+// The component that owns the program's skin: its published properties,
+// the selection and loading of a skin, and what the windows are told. The
+// windows are reached through TacSkinWindows; a manager without one is
+// headless (nothing is broadcast). The first manager created is the
+// program-wide default. The windows object must outlive the manager.
 class TsSkinManager : public TsSkinModel {
  public:
-  TsSkinManager() = default;
+  explicit TsSkinManager(TacSkinWindows* windows = nullptr);
+  ~TsSkinManager();
   TsSkinManager(const TsSkinManager&) = delete;
   TsSkinManager& operator=(const TsSkinManager&) = delete;
 
-  bool Active = true;
-  std::string SkinDirectory = "c:\\Skins";
-  std::string SkinName;
+  // Plain published properties.
+  bool AllowGlowing = true;
+  TacAnimEffects AnimEffects;
+  std::vector<std::string> CommonSections;  // extra option lines
+  bool ExtendedBorders = false;
   int HueOffset = 0;
   int Saturation = 0;
-  std::vector<TsStoredSkin> InternalSkins;
-  // Receives messages the load shows the user (a skin newer than supported).
+  TacMenuSupport MenuSupport;
+  bool SkinnedPopups = true;
+  TacSkinningRules SkinningRules = kAllSkinningRules;
+  ThirdPartyList ThirdParty;
+  ThirdLists_t ThirdLists;  // ThirdParty as lists, rebuilt when the form has loaded
+  std::function<void(TsSkinManager&)> OnBeforeChange, OnAfterChange;
+  // Receives the messages of a headless manager (a skin newer than supported).
   std::function<void(const std::string&)> OnMessage;
+  // The executable's directory with its trailing backslash, against which
+  // a relative SkinDirectory is resolved.
+  std::string ProgramDirectory;
+
+  // Properties with setters.
+  bool Active() const { return active_; }
+  void SetActive(bool value);
+  const std::string& SkinName() const { return skinName_; }
+  void SetSkinName(const std::string& value);
+  const std::string& SkinDirectory() const { return skinDirectory_; }
+  void SetSkinDirectory(const std::string& value);
+  const std::vector<TsStoredSkin>& InternalSkins() const { return internalSkins_; }
+  void SetInternalSkins(std::vector<TsStoredSkin> value) { internalSkins_ = std::move(value); }
+  bool IsDefault() const { return DefaultManager() == this; }
+  void SetIsDefault(bool value);
+  // The loaded skin's version with "." as separator, or "N/A" without a skin.
+  std::string SkinInfo() const;
+
+  // The manager every skinned form and control uses; null before the first.
+  static TsSkinManager* DefaultManager();
+
+  // Reading the form data: BeginLoading, then the properties as they
+  // arrive (a skin named now is loaded but not yet shown), then Loaded when
+  // the form has finished. ReadProperties does the first two in the order
+  // the form data holds them.
+  void BeginLoading() { readingFormData_ = true; }
+  void ReadProperties(const TsStoredManagerProperties& stored);
+  void Loaded();
+
+  std::string GetFullSkinDirectory() const;
+
+  // Re-applies the loaded skin to every window, repainting them when asked.
+  void UpdateSkin(bool repaint = true);
+  // Every window repaints with the current skin.
+  void RepaintForms();
+  // Every window using section `name` (compared upper-cased) refreshes.
+  void UpdateSkinSection(const std::string& name);
+  // While updating, a newly loaded skin is not applied; EndUpdate applies it.
+  void BeginUpdate() { ++updateCount_; }
+  void EndUpdate(bool repaint);
+
+  // The window under the mouse; a change tells the previous window it was
+  // left and the new one it was entered.
+  TacWindowHandle ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TacWindowHandle window);
+
+  // The internal skins' names, and those with the skins found in the skin
+  // directory (sub-directories holding "Options.dat", files "*.asz"),
+  // sorted ignoring letter case.
+  void GetSkinNames(std::vector<std::string>& list) const;
+  void GetExternalSkinNames(std::vector<std::string>& list) const;
+  // Writes an internal skin's packed data to <directory>\<name> extracted.asz.
+  // ExtractInternalSkin creates the directory; ExtractByIndex needs it.
+  // Failures raise ESkinError with the text the user sees.
+  void ExtractInternalSkin(const std::string& name, const std::string& directory) const;
+  void ExtractByIndex(int index, const std::string& directory) const;
 
   // Loads a packed container held by the caller (an embedded skin); the
   // bytes are only read.
@@ -107,20 +173,39 @@ class TsSkinManager : public TsSkinModel {
   // Loads an unpacked skin: `directory` holds "Options.dat" and the images.
   void LoadSkinDirectory(const std::string& directory);
 
-  // Selects and loads `name`: the packed file <SkinDirectory>/<name>.asz,
-  // else the directory <fullSkinDirectory>/<name> with its "Options.dat",
-  // else the internal skin of that name, else the first internal skin
-  // (SkinName then names it). With no skin at all the model is emptied and
-  // false returned. On an error SkinName goes back to its previous value
-  // and the error is raised; the previous model stays.
+  // Loads `name` without telling the windows: the packed file
+  // <SkinDirectory>\<name>.asz, else the directory <fullSkinDirectory>\<name>
+  // with its "Options.dat", else the internal skin of that name, else the
+  // first internal skin (SkinName then names it). With no skin at all the
+  // model is emptied, the manager turns inactive and false is returned. On
+  // an error SkinName goes back to its previous value and the error is
+  // raised; the previous model stays.
   bool SelectSkin(const std::string& name, const std::string& fullSkinDirectory);
 
   // Empties the model (no skin).
   void ClearModel();
 
+  TacWindowHandle FActiveControl = 0;
+  bool GlobalHookInstalled = false;
+
  private:
   void BuildAndSwap(const TacMemIni& options, const SkinImageSource& images, const std::string& skinPath,
                     bool packed);
+  void LoadStoredSkin(const TsStoredSkin& skin);
+  bool Loading() const;
+  void ApplySkin(bool repaint);
+  void RemoveSkin();
+  void UpdateStdDialogs();
+  void Broadcast(TacEngineCommand command, std::string_view section = {});
+  void ShowMessage(const std::string& text);
+
+  TacSkinWindows* windows_;
+  bool active_ = true;
+  std::string skinName_;
+  std::string skinDirectory_;
+  std::vector<TsStoredSkin> internalSkins_;
+  bool readingFormData_ = false;
+  int updateCount_ = 0;
 };
 
 // The packed skin file name: `skinDirectory` as written with a trailing

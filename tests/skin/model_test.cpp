@@ -287,10 +287,10 @@ TEST(SkinManagerTest, AFailedLoadKeepsThePreviousModelWhole) {
   manager.GetSkinSections(names);
   EXPECT_EQ(names, (std::vector<std::string>{"GLOBALINFO", "A"}));
 
-  manager.InternalSkins = {{"Good", good}, {"Bad", bad}};
-  manager.SkinName = "Good";
+  manager.SetInternalSkins({{"Good", good}, {"Bad", bad}});
+  manager.SetSkinName("Good");
   EXPECT_THROW(manager.SelectSkin("Bad", "/nonexistent"), ESkinError);
-  EXPECT_EQ(manager.SkinName, "Good");
+  EXPECT_EQ(manager.SkinName(), "Good");
   EXPECT_EQ(manager.gd.size(), 2u);
 }
 
@@ -298,11 +298,11 @@ TEST(SkinManagerTest, SelectionPrefersPackedFileThenDirectoryThenInternalSkins) 
   test::TempDir dir("select");
   const ByteBuffer internal = PackSkinMembers({{"Options.dat", Bytes("[INTERNAL]\r\n")}});
   TsSkinManager manager;
-  manager.SkinDirectory = dir.path().string();
-  manager.InternalSkins = {{"First", internal}, {"Second", PackSkinMembers({{"Options.dat", Bytes("[SECOND]\r\n")}})}};
+  manager.SetSkinDirectory(dir.path().string());
+  manager.SetInternalSkins({{"First", internal}, {"Second", PackSkinMembers({{"Options.dat", Bytes("[SECOND]\r\n")}})}});
 
   EXPECT_TRUE(manager.SelectSkin("second", dir.path().string()));  // letter case differs: first skin
-  EXPECT_EQ(manager.SkinName, "First");
+  EXPECT_EQ(manager.SkinName(), "First");
   EXPECT_EQ(manager.gd.at(0).ClassName, "INTERNAL");
   EXPECT_TRUE(manager.SkinIsPacked);
 
@@ -323,7 +323,7 @@ TEST(SkinManagerTest, SelectionPrefersPackedFileThenDirectoryThenInternalSkins) 
   EXPECT_TRUE(manager.SelectSkin("Look", dir.path().string()));
   EXPECT_EQ(manager.gd.at(0).ClassName, "PACKED");
 
-  manager.InternalSkins.clear();
+  manager.SetInternalSkins({});
   EXPECT_FALSE(manager.SelectSkin("Nothing", dir.path().string()));
   EXPECT_TRUE(manager.gd.empty());
   std::vector<std::string> names{"x"};
