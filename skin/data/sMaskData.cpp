@@ -111,7 +111,8 @@ ImageReference ParseBareFileName(std::string_view section, std::string_view key,
   m.PropertyName = UpperCase(std::string(key));
   m.ImageCount = 3;
   m.MaskType = 1;
-  m.DrawMode = 4;  // like "!" images: the centre is painted
+  // No draw mode is given for this form, so it stays 0: the border
+  // painter lays the edges but no centre.
   m.ImgType = itisaBorder;
   return ref;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skin/data/sSysColors.h"
 #include "skin/pixels/PixelKernels.h"
 #include "skin/pixels/PixelOps.h"
 
@@ -198,19 +199,23 @@ void CopyBlock(Bitmap& B, int dx, int dy, int width, int height, const Bitmap& S
 }
 
 void FillRectColor(Bitmap& B, Rect R, uint32_t color) {
+  // Both formats resolve a system colour, as the platform's solid brush does
+  // on 24-bit bitmaps: painting hands over section colours as written.
+  const uint32_t rgb = static_cast<uint32_t>(ColorToRGB(static_cast<TColor>(color))) & 0xFFFFFF;
   TacFast32 fast32;
   if (fast32.Attach(&B)) {
-    fast32.FillRect(R, (color & 0xFFFFFF) | kOpaque);
+    fast32.FillRect(R, rgb | kOpaque);
     return;
   }
-  TacFast24 fast24;
-  if (!fast24.Attach(&B)) return;
+  if (B.IsEmpty()) return;
   const Span rows = ClipSpan(R.Top, 0, R.Bottom - static_cast<long long>(R.Top), B.Height(), B.Height());
   const Span cols = ClipSpan(R.Left, 0, R.Right - static_cast<long long>(R.Left), B.Width(), B.Width());
-  for (int j = 0; j < rows.Count; ++j) {
-    for (int i = 0; i < cols.Count; ++i)
-      fast24.SetPixel(R.Left + cols.First + i, R.Top + rows.First + j, color);
-  }
+  if (rows.Count == 0 || cols.Count == 0) return;
+  // The first row pixel by pixel, the others copied from it.
+  uint8_t* first = B.Row(R.Top + rows.First) + (R.Left + cols.First) * 3;
+  for (int i = 0; i < cols.Count; ++i) WriteColor24(first + i * 3, rgb);
+  for (int j = 1; j < rows.Count; ++j)
+    std::memcpy(B.Row(R.Top + rows.First + j) + (R.Left + cols.First) * 3, first, static_cast<size_t>(cols.Count) * 3);
 }
 
 void CopyFrame(Bitmap& B, int X, int Y, int W, int H, const Bitmap& Src, int XSrc, int YSrc,

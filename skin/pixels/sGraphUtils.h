@@ -94,7 +94,8 @@ void CopyBlock(Bitmap& B, int dx, int dy, int width, int height, const Bitmap& S
                int sy);
 
 // Fills R (half-open, clipped) with `color`'s blue, green and red; 32-bit
-// pixels get alpha 255.
+// pixels get alpha 255. A system colour (negative value) is resolved to RGB
+// on both formats.
 void FillRectColor(Bitmap& B, Rect R, uint32_t color);
 
 // Copies only the frame of border width bw of the W x H rectangle at (X, Y)

@@ -1,0 +1,177 @@
+#include "skin/paint/HostPaintPlatform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "skin/data/sSysColors.h"
+#include "skin/pixels/PixelOps.h"
+#include "skin/pixels/sGraphUtils.h"
+
+namespace wakespan {
+namespace {
+
+// Area-averaging weights of one axis: destination pixel d covers source
+// units [d * srcLength, (d + 1) * srcLength) where source pixel i covers
+// [i * dstLength, (i + 1) * dstLength); each weight is an overlap, and the
+// weights of one destination pixel add up to srcLength.
+struct Taps {
+  std::vector<int> first;   // first source pixel of each destination pixel
+  std::vector<int> count;   // number of source pixels
+  std::vector<uint32_t> weights;
+  std::vector<int> offset;  // start of each destination pixel's weights
+};
+
+void BuildTaps(int srcLength, int dstLength, Taps& taps) {
+  taps.first.assign(size_t(dstLength), 0);
+  taps.count.assign(size_t(dstLength), 0);
+  taps.offset.assign(size_t(dstLength), 0);
+  taps.weights.clear();
+  for (int d = 0; d < dstLength; ++d) {
+    const long long from = static_cast<long long>(d) * srcLength;
+    const long long to = from + srcLength;
+    const int i0 = static_cast<int>(from / dstLength);
+    const int i1 = static_cast<int>((to - 1) / dstLength);
+    taps.first[size_t(d)] = i0;
+    taps.count[size_t(d)] = i1 - i0 + 1;
+    taps.offset[size_t(d)] = static_cast<int>(taps.weights.size());
+    for (int i = i0; i <= i1; ++i) {
+      const long long lo = std::max(from, static_cast<long long>(i) * dstLength);
+      const long long hi = std::min(to, static_cast<long long>(i + 1) * dstLength);
+      taps.weights.push_back(static_cast<uint32_t>(hi - lo));
+    }
+  }
+}
+
+Rect ClipTo(Rect r, const Bitmap& b) {
+  r.Left = std::max(r.Left, 0);
+  r.Top = std::max(r.Top, 0);
+  r.Right = std::min(r.Right, b.Width());
+  r.Bottom = std::min(r.Bottom, b.Height());
+  return r;
+}
+
+std::string RectText(const Rect& r) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%d,%d,%d,%d", r.Left, r.Top, r.Right, r.Bottom);
+  return text;
+}
+
+Bitmap* Target(DeviceContext dc) { return static_cast<Bitmap*>(dc.Handle); }
+
+}  // namespace
+
+void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, Rect Sr) {
+  Sr = ClipTo(Sr, Src);
+  if (Sr.IsEmpty() || Dr.IsEmpty() || B.IsEmpty()) return;
+  const int sw = Sr.Width(), sh = Sr.Height(), dw = Dr.Width(), dh = Dr.Height();
+  // Only the destination's pixels inside B are computed; the mapping stays
+  // that of the whole rectangle.
+  const Rect visible = ClipTo(Dr, B);
+  if (visible.IsEmpty()) return;
+  static thread_local Taps columns, rows;
+  static thread_local std::vector<uint32_t> across;  // sh rows of dw columns x 3 channels
+  BuildTaps(sw, dw, columns);
+  BuildTaps(sh, dh, rows);
+  across.assign(size_t(sh) * size_t(dw) * 3, 0);
+  const int sb = Src.BytesPerPixel(), db = B.BytesPerPixel();
+  for (int y = 0; y < sh; ++y) {
+    const uint8_t* s = Src.Row(Sr.Top + y) + Sr.Left * sb;
+    uint32_t* out = &across[size_t(y) * size_t(dw) * 3];
+    for (int x = visible.Left - Dr.Left; x < visible.Right - Dr.Left; ++x) {
+      uint32_t sum[3] = {0, 0, 0};
+      const uint32_t* w = &columns.weights[size_t(columns.offset[size_t(x)])];
+      const uint8_t* p = s + columns.first[size_t(x)] * sb;
+      for (int i = 0; i < columns.count[size_t(x)]; ++i, p += sb)
+        for (int c = 0; c < 3; ++c) sum[c] += w[i] * p[c];
+      for (int c = 0; c < 3; ++c) out[x * 3 + c] = sum[c];
+    }
+  }
+  const uint64_t total = uint64_t(sw) * uint64_t(sh);
+  for (int y = visible.Top - Dr.Top; y < visible.Bottom - Dr.Top; ++y) {
+    uint8_t* d = B.Row(Dr.Top + y) + visible.Left * db;
+    const uint32_t* w = &rows.weights[size_t(rows.offset[size_t(y)])];
+    for (int x = visible.Left - Dr.Left; x < visible.Right - Dr.Left; ++x, d += db) {
+      uint64_t sum[3] = {0, 0, 0};
+      for (int j = 0; j < rows.count[size_t(y)]; ++j) {
+        const uint32_t* a = &across[(size_t(rows.first[size_t(y)] + j) * size_t(dw) + size_t(x)) * 3];
+        for (int c = 0; c < 3; ++c) sum[c] += uint64_t(w[j]) * a[c];
+      }
+      for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>((sum[c] + total / 2) / total);
+      if (db == 4) d[3] = 255;
+    }
+  }
+}
+
+bool HostPaintPlatform::FillTriangles(Bitmap& B, const GradientVertex* v, int vertexCount,
+                                      const GradientTriangle* t, int triangleCount) {
+  const int db = B.BytesPerPixel();
+  for (int k = 0; k < triangleCount; ++k) {
+    if (t[k].A >= uint32_t(vertexCount) || t[k].B >= uint32_t(vertexCount) ||
+        t[k].C >= uint32_t(vertexCount))
+      continue;
+    const GradientVertex& a = v[t[k].A];
+    const GradientVertex& b = v[t[k].B];
+    const GradientVertex& c = v[t[k].C];
+    const double area = double(b.X - a.X) * (c.Y - a.Y) - double(c.X - a.X) * (b.Y - a.Y);
+    if (area == 0) continue;
+    const int x0 = std::max({std::min({a.X, b.X, c.X}), 0});
+    const int x1 = std::min({std::max({a.X, b.X, c.X}), B.Width()});
+    const int y0 = std::max({std::min({a.Y, b.Y, c.Y}), 0});
+    const int y1 = std::min({std::max({a.Y, b.Y, c.Y}), B.Height()});
+    for (int y = y0; y < y1; ++y) {
+      for (int x = x0; x < x1; ++x) {
+        // Barycentric weights of the pixel centre; inside when none is negative.
+        const double px = x + 0.5, py = y + 0.5;
+        const double wa = (double(b.X - px) * (c.Y - py) - double(c.X - px) * (b.Y - py)) / area;
+        const double wb = (double(c.X - px) * (a.Y - py) - double(a.X - px) * (c.Y - py)) / area;
+        const double wc = 1 - wa - wb;
+        if (wa < 0 || wb < 0 || wc < 0) continue;
+        const auto channel = [&](uint16_t ca, uint16_t cb, uint16_t cc) {
+          return static_cast<uint8_t>(static_cast<int>(wa * ca + wb * cb + wc * cc) >> 8);
+        };
+        uint8_t* d = B.Row(y) + x * db;
+        d[0] = channel(a.Blue, b.Blue, c.Blue);
+        d[1] = channel(a.Green, b.Green, c.Green);
+        d[2] = channel(a.Red, b.Red, c.Red);
+        if (db == 4) d[3] = 255;
+      }
+    }
+  }
+  return true;
+}
+
+void HostPaintPlatform::DrawText(DeviceContext, std::u16string_view text, Rect R, uint32_t format,
+                                 TColor color) {
+  TextCalls.push_back(TextCall{std::u16string(text), R, format, ColorToRGB(color)});
+}
+
+void HostPaintPlatform::CopyToDC(DeviceContext dc, Rect R, const Bitmap& image) {
+  DCLog.push_back("copy " + RectText(R));
+  if (Bitmap* target = Target(dc)) CopyBlock(*target, R.Left, R.Top, image.Width(), image.Height(), image, 0, 0);
+}
+
+void HostPaintPlatform::FillDC(DeviceContext dc, Rect R, TColor color) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, " #%06X", unsigned(ColorToRGB(color)) & 0xFFFFFF);
+  DCLog.push_back("fill " + RectText(R) + hex);
+  if (Bitmap* target = Target(dc)) FillRectColor(*target, R, uint32_t(color));
+}
+
+int HostPaintPlatform::SaveDCState(DeviceContext) {
+  DCLog.push_back("save " + std::to_string(++saves_));
+  return saves_;
+}
+
+void HostPaintPlatform::RestoreDCState(DeviceContext, int saved) {
+  DCLog.push_back("restore " + std::to_string(saved));
+}
+
+void HostPaintPlatform::MoveViewportOrigin(DeviceContext, int dx, int dy) {
+  DCLog.push_back("origin " + std::to_string(dx) + "," + std::to_string(dy));
+}
+
+void HostPaintPlatform::IntersectClip(DeviceContext, Rect R) { DCLog.push_back("clip " + RectText(R)); }
+
+}  // namespace wakespan

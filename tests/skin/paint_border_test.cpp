@@ -1,0 +1,162 @@
+// The nine-part border image: state columns, margins fitted to small
+// targets, tiling, the centre rule, key pixels of corners.
+#include <gtest/gtest.h>
+
+#include "paint_test_helpers.h"
+#include "skin/data/sMaskData.h"
+#include "skin/data/sSkinProps.h"
+#include "skin/paint/sBorderImage.h"
+#include "skin/paint/sSectionPaint.h"
+
+namespace wakespan {
+namespace {
+
+using test::DrawTags;
+using test::Entry;
+using test::HandSkin;
+using test::Tag;
+
+constexpr uint32_t kBackground = 0x010203;
+
+// "MENUITEM"/"BORDERSMASK": 63 x 30, three states, mask below, borders
+// 7, 5, 7, 5, draw mode 7. The mask rows are 0, so image pixels copy exactly.
+struct MenuItemBorder : ::testing::Test {
+  HandSkin skin{80, 40};
+  int index = -1;
+  void SetUp() override {
+    DrawTags(skin.Master(), Rect{0, 0, 63, 15});
+    TsMaskData e = Entry(Rect{0, 0, 63, 30}, 3, 1, 7);
+    e.WL = e.WR = 7;
+    e.WT = e.WB = 5;
+    index = skin.AddMask(e);
+  }
+  Bitmap Paint(int state, bool filling, int w = 100, int h = 40) {
+    Bitmap b = Filled(w, h, PixelFormat::Bgr24, kBackground);
+    PaintBorderImage(b, Rect{0, 0, w, h}, filling, TCacheInfo{}, skin.Mask(index), state, false);
+    return b;
+  }
+};
+
+TEST_F(MenuItemBorder, StateOneReadsItsColumnsAndTilesTheMiddle) {
+  const TsMaskData& e = skin.Mask(index);
+  EXPECT_EQ(StateWidth(e), 21);
+  EXPECT_EQ(StateHeight(e), 15);
+  const Bitmap b = Paint(1, true);
+  EXPECT_EQ(b.Pixel(0, 0), Tag(21, 0)) << "state 1 starts at column 21";
+  EXPECT_EQ(b.Pixel(99, 39), Tag(41, 14)) << "and ends at column 41";
+  // Top edge: the 7 middle columns 28..34, tiled from x = 7.
+  EXPECT_EQ(b.Pixel(7, 0), Tag(28, 0));
+  EXPECT_EQ(b.Pixel(13, 4), Tag(34, 4));
+  EXPECT_EQ(b.Pixel(14, 0), Tag(28, 0));
+  EXPECT_EQ(b.Pixel(92, 0), Tag(28 + (92 - 7) % 7, 0)) << "the last tile is cut at 93";
+  // Left edge: the 5 middle rows 5..9, tiled from y = 5.
+  EXPECT_EQ(b.Pixel(0, 10), Tag(21, 5));
+  // Centre: 86 x 30 from (7, 5) in 7 x 5 tiles.
+  EXPECT_EQ(b.Pixel(7, 5), Tag(28, 5));
+  EXPECT_EQ(b.Pixel(50, 20), Tag(28 + 43 % 7, 5 + 15 % 5));
+  EXPECT_EQ(b.Pixel(92, 34), Tag(28 + 85 % 7, 5 + 29 % 5));
+}
+
+TEST_F(MenuItemBorder, CentreOnlyWhenFillingAndNothingInStateZero) {
+  const Bitmap unfilled = Paint(1, false);
+  EXPECT_EQ(unfilled.Pixel(7, 5), kBackground);
+  EXPECT_EQ(unfilled.Pixel(92, 34), kBackground);
+  EXPECT_EQ(unfilled.Pixel(7, 0), Tag(28, 0)) << "edges are painted";
+  EXPECT_EQ(Paint(0, true), Filled(100, 40, PixelFormat::Bgr24, kBackground)) << "draw mode 7 has bit 2";
+}
+
+TEST_F(MenuItemBorder, AStateBeyondTheLastPaintsTheLast) {
+  EXPECT_EQ(Paint(9, true), Paint(2, true));
+  EXPECT_EQ(Paint(9, true).Pixel(0, 0), Tag(42, 0));
+}
+
+TEST_F(MenuItemBorder, TargetsBelowTwoPixelsGetNothing) {
+  EXPECT_EQ(Paint(1, true, 1, 40), Filled(1, 40, PixelFormat::Bgr24, kBackground));
+  EXPECT_EQ(Paint(1, true, 100, 1), Filled(100, 1, PixelFormat::Bgr24, kBackground));
+}
+
+// An unmasked 9 x 3 image with margins of 1 row at top and bottom, painted
+// without filling into targets 3 rows high: row `y` of the result.
+std::vector<uint32_t> NarrowRow(int width, int wl, int wr, int y) {
+  HandSkin skin(16, 4);
+  DrawTags(skin.Master(), Rect{0, 0, 9, 3});
+  TsMaskData e = Entry(Rect{0, 0, 9, 3}, 1, 0, 4);
+  e.WL = int16_t(wl), e.WR = int16_t(wr), e.WT = 1, e.WB = 1;
+  const int i = skin.AddMask(e);
+  Bitmap b = Filled(width, 3, PixelFormat::Bgr24, kBackground);
+  PaintBorderImage(b, Rect{0, 0, width, 3}, false, TCacheInfo{}, skin.Mask(i), 0, false);
+  std::vector<uint32_t> out;
+  for (int x = 0; x < width; ++x) out.push_back(b.Pixel(x, y));
+  return out;
+}
+
+TEST(BorderImage, MarginsWiderThanTheTargetGiveUpTheirExcess) {
+  // 5 wide, margins 3 and 3: 3 and 2.
+  EXPECT_EQ(NarrowRow(5, 3, 3, 0), (std::vector<uint32_t>{Tag(0, 0), Tag(1, 0), Tag(2, 0), Tag(7, 0), Tag(8, 0)}));
+  // 3 wide, margins 2 and 3: 1 and 1; the middle column of the middle row
+  // is the centre, left to the background.
+  EXPECT_EQ(NarrowRow(3, 2, 3, 1), (std::vector<uint32_t>{Tag(0, 1), kBackground, Tag(8, 1)}));
+  EXPECT_EQ(NarrowRow(3, 2, 3, 0), (std::vector<uint32_t>{Tag(0, 0), Tag(1, 0), Tag(8, 0)}));
+}
+
+TEST(BorderImage, KeyPixelsOfCornersTakeTheParentOrItsColourButEdgesNever) {
+  for (const int maskType : {0, 1}) {
+    HandSkin skin(8, 8);
+    // A 3 x 3 image, all key colour, with its mask (zeros) below when masked.
+    FillRectColor(skin.Master(), Rect{0, 0, 3, 3}, kSkinKeyColor);
+    const int border = skin.AddMask(Entry(Rect{0, 0, 3, 3 * (maskType + 1)}, 1, maskType, 4));
+    skin.Mask(border).WL = skin.Mask(border).WT = skin.Mask(border).WR = skin.Mask(border).WB = 1;
+    const int k = skin.AddSection("S");
+    skin.Section(k).BorderIndex = border;
+    skin.Section(k).Transparency = 100;  // the background copies the parent block
+
+    Bitmap parent(20, 20, PixelFormat::Bgr24);
+    DrawTags(parent, Rect{0, 0, 20, 20});
+    Bitmap item = Filled(4, 4, PixelFormat::Bgr24, kBackground);
+    // The item at (5, 6) in a parent described at offset (1, 2).
+    PaintSection(k, "S", CacheInfoOfBitmap(&parent, 1, 2), false, 0, Rect{0, 0, 4, 4}, Point{5, 6}, &item,
+                 &skin.manager);
+    EXPECT_EQ(item.Pixel(3, 3), Tag(1 + 5 + 3, 2 + 6 + 3)) << "mask type " << maskType;
+    EXPECT_EQ(item.Pixel(0, 0), Tag(6, 8));
+
+    // Not ready: the fill colour.
+    TCacheInfo plain;
+    plain.FillColor = 0x00AA00;
+    Bitmap alone = Filled(4, 4, PixelFormat::Bgr24, kBackground);
+    PaintBorderImage(alone, Rect{0, 0, 4, 4}, false, plain, skin.Mask(border), 0, true);
+    EXPECT_EQ(alone.Pixel(3, 0), 0x00AA00u) << "mask type " << maskType;
+    // An edge pixel of key colour: opaque copy (unmasked) or kept (masked).
+    EXPECT_EQ(alone.Pixel(1, 0), maskType ? kBackground : kSkinKeyColor);
+  }
+}
+
+TEST(BorderImage, StretchedEdgesOfAPlainImage) {
+  HandSkin skin(8, 8);
+  FillRectColor(skin.Master(), Rect{0, 0, 6, 6}, 0x204060);
+  TsMaskData e = Entry(Rect{0, 0, 6, 6}, 1, 0, 5);  // stretch and centre
+  e.WL = e.WT = e.WR = e.WB = 2;
+  const int i = skin.AddMask(e);
+  Bitmap b = Filled(40, 9, PixelFormat::Bgra32, 0);
+  PaintBorderImage(b, Rect{0, 0, 40, 9}, true, TCacheInfo{}, skin.Mask(i), 0, false);
+  // Area averaging of an even colour is that colour, everywhere.
+  EXPECT_EQ(b, Filled(40, 9, PixelFormat::Bgra32, 0xFF204060));
+}
+
+TEST(BorderImage, ABareBitmapNameHasNoDrawModeSoNoCentre) {
+  const ImageReference ref = ParseImageReference("PANEL", "BORDERSMASK", "frame.bmp");
+  ASSERT_EQ(ref.kind, ImageReference::File);
+  EXPECT_EQ(ref.entry.DrawMode, 0);
+  HandSkin skin(8, 8);
+  TsMaskData e = ref.entry;
+  e.Bmp = std::make_shared<Bitmap>(Filled(9, 6, PixelFormat::Bgr24, 0x112233));  // mask rows 3..5 are 0x112233 too
+  e.R = Rect{0, 0, 9, 6};
+  ComputeMaskBorders(e);
+  e.Manager = &skin.manager;
+  Bitmap b = Filled(9, 9, PixelFormat::Bgr24, kBackground);
+  PaintBorderImage(b, Rect{0, 0, 9, 9}, true, TCacheInfo{}, e, 0, false);
+  EXPECT_EQ(b.Pixel(4, 4), kBackground);
+  EXPECT_NE(b.Pixel(0, 0), kBackground);
+}
+
+}  // namespace
+}  // namespace wakespan
