@@ -18,12 +18,7 @@ store_trigger() {
 
 store_trigger 4
 check "first session: settings window appears" wakespan_start
-balloon=""
-for _ in $(seq 1 60); do
-  balloon="$(probe_tray tooltips | awk -F'\t' '$2 == "balloon"' | grep -F 'No Action to do...')" && break
-  sleep 0.5
-done
-check "first session: the do-nothing countdown ends with its balloon" test -n "$balloon"
+check "first session: the do-nothing countdown ends with its balloon" wait_for_balloon 'No Action to do...' 30
 check "first session: the program runs on" wakespan_alive
 "$WINESERVER_BIN" -k >/dev/null 2>&1
 wait "$WAKESPAN_PID" 2>/dev/null

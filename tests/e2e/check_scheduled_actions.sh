@@ -16,12 +16,7 @@ park_mouse
 # Do nothing: both ticks of the matching second run it; the program stays.
 read -r text epoch < <(local_time_in 4)
 probe settext "$MAIN" "$ACTION_TIME" "$text"
-balloon=""
-for _ in $(seq 1 40); do
-  balloon="$(probe_tray tooltips | awk -F'\t' '$2 == "balloon"' | grep -F 'No Action to do...')" && break
-  sleep 0.25
-done
-check "do nothing: the tray balloon \"No Action to do...\" appears" test -n "$balloon"
+check "do nothing: the tray balloon \"No Action to do...\" appears" wait_for_balloon 'No Action to do...' 10
 balloon_ms=$(now_ms)
 within "do nothing: balloon seen within 5 s of the typed second (ms after it)" \
   $((balloon_ms - epoch * 1000)) 0 5000

@@ -68,6 +68,17 @@ window_gone() { wait "$WATCH_PID" && GONE_MS=$(now_ms); }
 watch_window_shown() { probe wait "$1" "$2" >/dev/null & WATCH_PID=$!; }
 window_shown() { wait "$WATCH_PID" && SHOWN_MS=$(now_ms); }
 
+# wait_for_balloon TEXT TIMEOUT_S: a tray balloon with TEXT is shown within
+# the time; prints its line.
+wait_for_balloon() {
+  local until=$(( $(date +%s) + $2 )) line
+  while [ "$(date +%s)" -lt "$until" ]; do
+    line="$(probe_tray tooltips | awk -F'\t' '$2 == "balloon"' | grep -F "$1")" && { echo "$line"; return 0; }
+    sleep 0.25
+  done
+  return 1
+}
+
 # sleep_until EPOCH: sleeps until that second has begun.
 sleep_until() {
   local left=$(( $1 * 1000 - $(now_ms) ))

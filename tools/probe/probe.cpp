@@ -231,15 +231,21 @@ int cmdChildren(const Args& args) {
   return 0;
 }
 
+// The focus and activation state of the thread that owns `top`.
+GUITHREADINFO threadState(HWND top) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info)) info.hwndFocus = info.hwndActive = nullptr;
+  return info;
+}
+
 // Id of the control that has the keyboard focus in the window's thread.
 int cmdFocus(const Args& args) {
   HWND top = topOrFail(args);
   if (!top) return 1;
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndFocus)
-    return fail("no focus");
-  print(std::to_string(GetDlgCtrlID(info.hwndFocus)));
+  HWND focus = threadState(top).hwndFocus;
+  if (!focus) return fail("no focus");
+  print(std::to_string(GetDlgCtrlID(focus)));
   return 0;
 }
 
@@ -247,11 +253,9 @@ int cmdFocus(const Args& args) {
 int cmdActive(const Args& args) {
   HWND top = topOrFail(args);
   if (!top) return 1;
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndActive)
-    return fail("no active window");
-  print(className(info.hwndActive));
+  HWND active = threadState(top).hwndActive;
+  if (!active) return fail("no active window");
+  print(className(active));
   return 0;
 }
 
@@ -310,10 +314,7 @@ int cmdKey(const Args& args) {
   for (const auto& entry : kKeys)
     if (args[1] == entry.name) key = entry.key;
   if (!key) return fail("unknown key");
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info);
-  HWND target = info.hwndFocus;
+  HWND target = threadState(top).hwndFocus;
   if (target != top && !IsChild(top, target)) return fail("the focus is not in that window");
   const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
   return PostMessageW(target, WM_KEYDOWN, key, down) && PostMessageW(target, WM_KEYUP, key, down | 0xC0000000) ? 0 : 1;
