@@ -46,18 +46,21 @@ void Vertical(Bitmap& B, const Rect& R, const TsGradArray& G, int extra) {
   const long long height = static_cast<long long>(R.Height()) + extra;
   int start = R.Top + extra;
   for (size_t i = 0; i < G.size(); ++i) {
-    int end = i + 1 == G.size() ? last : static_cast<int>(start + G[i].Percent * height / 100);
-    end = std::min(end, last);
-    if (end == start) break;
+    long long end = i + 1 == G.size() ? last : start + G[i].Percent * height / 100;
+    // A segment cut at the last row onto its own start means the bottom is
+    // reached; an empty one before that only paints nothing.
+    const bool cut = end > last;
+    if (cut) end = last;
+    if (end <= start && cut) break;
     if (end > start) {
-      Ramp ramp(G[i], end - start);
+      Ramp ramp(G[i], static_cast<int>(end - start));
       uint8_t pixel[4];
       for (int y = start; y <= end; ++y) {
         ramp.Next(pixel);
         if (y >= R.Top) FillRow(B.Row(y) + R.Left * bytes, R.Width(), bytes, pixel);
       }
     }
-    start = end;
+    start = static_cast<int>(end);
   }
 }
 

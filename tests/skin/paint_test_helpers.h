@@ -59,3 +59,18 @@ inline void DrawTags(Bitmap& b, Rect r) {
 }
 
 }  // namespace wakespan::test
+
+#include "skin/paint/HostPaintPlatform.h"
+
+namespace wakespan::test {
+
+// Installs a platform for one test and puts the host one back afterwards.
+class PlatformScope {
+ public:
+  explicit PlatformScope(TacPaintPlatform& platform) { SetPaintPlatform(&platform); }
+  ~PlatformScope() { SetPaintPlatform(nullptr); }
+  PlatformScope(const PlatformScope&) = delete;
+  PlatformScope& operator=(const PlatformScope&) = delete;
+};
+
+}  // namespace wakespan::test
