@@ -7,6 +7,7 @@
 
 #include "skin/data/FirstIndex.h"
 #include "skin/data/acMemIni.h"
+#include "skin/data/sParentChains.h"
 #include "skin/data/sSkinColorShift.h"
 #include "skin/data/sSkinLookup.h"
 #include "skin/data/sSkinManager.h"
@@ -61,7 +62,23 @@ struct SectionProperties {
   }
 };
 
-using Chain_t = std::vector<const SectionProperties*>;
+// Text properties count when present and not a single "?"; integer ones
+// when a number other than -1. Anything else is taken from the parent.
+bool CountsAsPresent(Property p, std::string_view value) {
+  switch (p) {
+    case pGradientData:
+    case pHotGradientData:
+    case pGiveOwnFont:
+    case pReservedBoolean:
+    case pShowFocus:
+    case pFadingEnabled:
+      return value != "?";
+    default: {
+      const std::optional<int32_t> n = ParseSkinInteger(value);
+      return n && *n != -1;
+    }
+  }
+}
 
 constexpr double kNewestSupportedVersion = 6.99;
 
@@ -79,15 +96,36 @@ std::shared_ptr<Bitmap> DecodeSkinImage(const ByteBuffer& bytes, bool keep32) {
   return std::make_shared<Bitmap>(std::move(decoded.Image));
 }
 
-void ResolveSectionImages(TsSkinModel& m, const TsSkinTableIndex& index) {
+// Each section's inherited border and corner images, resolved for all
+// sections at once along the exact-name parent links the lookups follow.
+void ResolveSectionImages(TsSkinModel& m) {
+  const size_t n = m.gd.size();
+  FirstIndex<std::string_view> sections(n);
+  std::vector<int> firstOfName(n), parent(n, -1);
+  for (size_t i = 0; i < n; ++i) firstOfName[i] = sections.Add(m.gd[i].ClassName, int(i));
+  for (size_t i = 0; i < n; ++i)
+    if (!m.gd[i].ParentClass.empty()) parent[i] = sections.Find(m.gd[i].ParentClass);
+  const ParentChains chains(std::move(parent));
   const std::pair<const char*, int32_t TsGeneralData::*> images[] = {
       {s_BordersMask, &TsGeneralData::BorderIndex}, {s_ImgTopLeft, &TsGeneralData::ImgTL},
       {s_ImgTopRight, &TsGeneralData::ImgTR},       {s_ImgBottomLeft, &TsGeneralData::ImgBL},
       {s_ImgBottomRight, &TsGeneralData::ImgBR}};
+  std::vector<int> own, source;
   for (const auto& [key, field] : images) {
-    const std::vector<int> masks = index.InheritedMasksOfAllSections(key);
-    for (size_t i = 0; i < m.gd.size(); ++i)
-      if (m.gd[i].ClassName != s_GlobalInfo) m.gd[i].*field = masks[i];
+    // The first mask of the key named like each section, kept at the first
+    // section of that name.
+    own.assign(n, -1);
+    for (size_t i = 0; i < m.ma.size(); ++i) {
+      if (m.ma[i].PropertyName != key) continue;
+      const int section = sections.Find(m.ma[i].ClassName);
+      if (section >= 0 && own[size_t(section)] < 0) own[size_t(section)] = int(i);
+    }
+    chains.Resolve([&own](int node) { return own[size_t(node)] >= 0; }, source);
+    for (size_t i = 0; i < n; ++i) {
+      if (m.gd[i].ClassName == s_GlobalInfo) continue;
+      const int from = source[size_t(firstOfName[i])];
+      m.gd[i].*field = from < 0 ? -1 : own[size_t(from)];
+    }
   }
 }
 
@@ -200,22 +238,26 @@ class ModelBuilder {
   }
 
   // Every (section, key) in file order; a repeated section name reads the
-  // first section of that name, as reading by name does. Listed once for
-  // the mask and pattern passes alike.
+  // first section of that name, as reading by name does, and a repeated key
+  // the value of its first occurrence. Listed once for the mask and pattern
+  // passes alike.
   void ListValues() {
+    const std::vector<TacIniSection>& sections = ini_.Sections();
+    size_t total = 0;
+    for (const TacIniSection& listed : sections) total += ini_.FindSection(listed.Name)->Keys.size();
+    if (sections.size() > kMaxSkinSections || total > kMaxSkinValues)
+      throw ESkinError("The skin's options hold " + std::to_string(sections.size()) + " sections and " +
+                       std::to_string(total) + " values, more than a skin can use");
     values_.clear();
-    for (const TacIniSection& listed : ini_.Sections()) {
+    values_.reserve(total);
+    for (const TacIniSection& listed : sections) {
       const std::vector<TacIniKey>& keys = ini_.FindSection(listed.Name)->Keys;
-      for (size_t k = 0; k < keys.size(); ++k) values_.push_back({listed.Name, keys[k].Name, FirstValue(keys, k)});
+      FirstIndex<std::string_view, SameTextAsciiEqual> firstOfKey(keys.size());
+      for (size_t k = 0; k < keys.size(); ++k) {
+        const int first = firstOfKey.Add(keys[k].Name, int(k));
+        values_.push_back({listed.Name, keys[k].Name, keys[size_t(first)].Value});
+      }
     }
-  }
-
-  // The value of the first key named like keys[k]: only keys before it can
-  // shadow it.
-  static std::string_view FirstValue(const std::vector<TacIniKey>& keys, size_t k) {
-    for (size_t i = 0; i < k; ++i)
-      if (SameTextAscii(keys[i].Name, keys[k].Name)) return keys[i].Value;
-    return keys[k].Value;
   }
 
   template <typename Visit>
@@ -261,50 +303,49 @@ class ModelBuilder {
     });
   }
 
-  // The properties of the section and of its PARENTCLASS ancestors, nearest
-  // first. The walk stops at an empty name, "?", a section naming itself, a
-  // missing section or a section met before (a loop).
-  Chain_t Chain(std::string_view section) const {
-    Chain_t chain;
-    const TacIniSection* current = ini_.FindSection(section);
-    std::string_view name = section;
-    while (current) {
-      const SectionProperties* props = &sectionProperties_[size_t(current - ini_.Sections().data())];
-      if (std::find(chain.begin(), chain.end(), props) != chain.end()) break;
-      chain.push_back(props);
-      const std::string_view* parent = props->values[pParentClass];
-      if (!parent || parent->empty() || *parent == "?" || *parent == name) break;
-      name = *parent;
-      current = ini_.FindSection(name);
-    }
-    return chain;
+  // The node whose value of `p` section `node` inherits, or null: the
+  // first along its PARENTCLASS chain with a value that counts.
+  const std::string_view* Inherited(size_t node, Property p) const {
+    const int source = inherited_[p][node];
+    return source < 0 ? nullptr : sectionProperties_[size_t(source)].values[p];
   }
 
-  // Text properties: absent, or a single "?", means inherited.
-  static const std::string_view* FindInheritedText(const Chain_t& chain, Property key) {
-    for (const SectionProperties* s : chain)
-      if (const std::string_view* v = s->values[key]; v && *v != "?") return v;
-    return nullptr;
-  }
-
-  static std::string ReadInheritedString(const Chain_t& chain, Property key, const std::string& def) {
-    const std::string_view* v = FindInheritedText(chain, key);
+  std::string ReadInheritedString(size_t node, Property p, const std::string& def) const {
+    const std::string_view* v = Inherited(node, p);
     return v ? std::string(*v) : def;
   }
 
-  // Integer properties: absent, not a number or -1 means inherited.
-  static int32_t ReadInheritedInteger(const Chain_t& chain, Property key, int32_t def) {
-    for (const SectionProperties* s : chain) {
-      const std::string_view* v = s->values[key];
-      const std::optional<int32_t> n = v ? ParseSkinInteger(*v) : std::nullopt;
-      if (n && *n != -1) return *n;
-    }
-    return def;
+  int32_t ReadInheritedInteger(size_t node, Property p, int32_t def) const {
+    const std::string_view* v = Inherited(node, p);
+    return v ? *ParseSkinInteger(*v) : def;
   }
 
-  static bool ReadInheritedBool(const Chain_t& chain, Property key) {
-    const std::string_view* v = FindInheritedText(chain, key);
+  bool ReadInheritedBool(size_t node, Property p) const {
+    const std::string_view* v = Inherited(node, p);
     return v && SameTextAscii(*v, "TRUE");
+  }
+
+  // Each section's chain runs from its node through the first section named
+  // by each PARENTCLASS; it stops at an empty name, "?", a missing section
+  // or a section met before (which a section naming itself is).
+  void ResolveInheritance() {
+    const std::vector<TacIniSection>& sections = ini_.Sections();
+    std::vector<int> parent(sections.size(), -1);
+    for (size_t i = 0; i < sections.size(); ++i) {
+      const std::string_view* name = sectionProperties_[i].values[pParentClass];
+      if (!name || name->empty() || *name == "?") continue;
+      if (const TacIniSection* s = ini_.FindSection(*name)) parent[i] = int(s - sections.data());
+    }
+    const ParentChains chains(std::move(parent));
+    for (size_t p = 0; p < kPropertyCount; ++p) {
+      if (p == pParentClass) continue;
+      chains.Resolve(
+          [this, p](int node) {
+            const std::string_view* v = sectionProperties_[size_t(node)].values[p];
+            return v && CountsAsPresent(Property(p), *v);
+          },
+          inherited_[p]);
+    }
   }
 
   int16_t GlobalShort(const char* key, int32_t def) const {
@@ -346,7 +387,7 @@ class ModelBuilder {
     if (d.Version > kNewestSupportedVersion && settings_.OnMessage) settings_.OnMessage(kSkinTooNewMessage);
   }
 
-  static void ReadColors(const Chain_t& s, const Property keys[5], const TColor defs[5], TColor out[5]) {
+  void ReadColors(size_t s, const Property keys[5], const TColor defs[5], TColor out[5]) const {
     for (int i = 0; i < 5; ++i) out[i] = ReadInheritedInteger(s, keys[i], defs[i]);
   }
 
@@ -354,10 +395,11 @@ class ModelBuilder {
     static const Property fontKeys[5] = {pFontColor, pTcLeft, pTcTop, pTcRight, pTcBottom};
     static const Property hotFontKeys[5] = {pHotFontColor, pHotTcLeft, pHotTcTop, pHotTcRight, pHotTcBottom};
     static const TColor fontDefaults[5] = {0, -1, -1, -1, -1};
-    const Chain_t s = Chain(name);
+    // A repeated section name reads the first section of that name.
+    const size_t s = size_t(ini_.FindSection(name) - ini_.Sections().data());
     TsGeneralData g;
     g.ClassName = std::string(name);
-    const std::string_view* parent = s.empty() ? nullptr : s.front()->values[pParentClass];
+    const std::string_view* parent = sectionProperties_[s].values[pParentClass];
     g.ParentClass = parent ? std::string(*parent) : std::string();
     g.Color = ColorToRGB(ReadInheritedInteger(s, pColor, 0xFFFFFF));
     ReadColors(s, fontKeys, fontDefaults, g.FontColor);
@@ -394,6 +436,7 @@ class ModelBuilder {
     sectionProperties_.clear();
     sectionProperties_.reserve(ini_.Sections().size());
     for (const TacIniSection& section : ini_.Sections()) sectionProperties_.emplace_back(section);
+    ResolveInheritance();
     for (const TacIniSection& section : ini_.Sections()) m_.gd.push_back(ReadGeneralData(section.Name));
   }
 
@@ -408,6 +451,7 @@ class ModelBuilder {
   };
   std::vector<OptionValue> values_;
   std::vector<SectionProperties> sectionProperties_;  // by section position in ini_
+  std::vector<int> inherited_[kPropertyCount];        // by property, then section position
 };
 
 }  // namespace
@@ -454,9 +498,8 @@ const ByteBuffer* DirectoryImageSource::Find(const std::string& name, ByteBuffer
 void ResolveCachedIndexes(TsSkinModel& model) {
   // The tables are complete: every cached index is looked up through one
   // hashed index of them.
-  const TsSkinTableIndex index(model);
-  ResolveSectionImages(model, index);
-  InitConstantIndexes(model, index);
+  ResolveSectionImages(model);
+  InitConstantIndexes(model, TsSkinTableIndex(model));
 }
 
 void BuildSkinModel(const TacMemIni& options, const SkinImageSource& images, const SkinBuildSettings& settings,

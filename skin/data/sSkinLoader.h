@@ -1,6 +1,7 @@
 // Building a skin model from option text and the images it names.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -46,6 +47,11 @@ class DirectoryImageSource : public SkinImageSource {
 // Files of a skin larger than this are refused: any local user may plant
 // one in the skin directory, and the embedded skin is some 32 KB.
 inline constexpr uintmax_t kMaxSkinFileBytes = uintmax_t(64) << 20;
+// Options beyond these are refused before the model is built: a skin of
+// some 60 sections and 600 values is usual.
+inline constexpr size_t kMaxSkinSections = 4096;
+inline constexpr size_t kMaxSkinValues = 65536;
+inline constexpr size_t kMaxOptionTextBytes = size_t(4) << 20;
 // Raises ESkinError when the file at `path` exceeds kMaxSkinFileBytes.
 void RequireSkinFileSize(const std::string& path);
 

@@ -17,7 +17,10 @@ constexpr TColor kUnusableColor = 0xFF00FF;
 
 bool IsUsableMenuColor(TColor c) { return c != -1 && c != TColor(0xFF00FF) && c != TColor(0xFFFFFF); }
 
+// The option text of a load, refused when larger than any skin needs.
 std::string_view OptionsText(const ByteBuffer& bytes) {
+  if (bytes.size() > kMaxOptionTextBytes)
+    throw ESkinError("The skin's options are too large (" + std::to_string(bytes.size()) + " bytes)");
   return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
