@@ -2,6 +2,7 @@
 //   skintool pack <skin-dir> <out.asz>
 //   skintool list <file.asz>
 //   skintool dump <file.asz|skin-dir>
+//   skintool render SKIN SECTION WxH [options] --out OUT.png  (see SkinRender.h)
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 
 #include "SkinDump.h"
 #include "SkinPacker.h"
+#include "SkinRender.h"
 #include "skin/data/acSkinPack.h"
 #include "skin/data/sSkinManager.h"
 
@@ -19,7 +21,9 @@ using namespace wakespan;
 int Usage() {
   std::cerr << "usage: skintool pack <skin-dir> <out.asz>\n"
                "       skintool list <file.asz>\n"
-               "       skintool dump <file.asz|skin-dir>\n";
+               "       skintool dump <file.asz|skin-dir>\n"
+               "       skintool render SKIN SECTION WxH [--state N] [--parent none|#RRGGBB|FILE.png]\n"
+               "                       [--no-fill] [--control] [--glyph KEY --at X,Y [--mode G]] --out OUT.png\n";
   return 2;
 }
 
@@ -62,6 +66,12 @@ int Dump(const std::string& path) {
   return 0;
 }
 
+int Render(const std::vector<std::string>& args) {
+  const RenderRequest request = ParseRenderArguments(args);
+  WritePng24(RenderSkinImage(request), request.Out);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,6 +79,7 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "pack") == 0) return Pack(argv[2], argv[3]);
     if (argc == 3 && std::strcmp(argv[1], "list") == 0) return List(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "dump") == 0) return Dump(argv[2]);
+    if (argc >= 2 && std::strcmp(argv[1], "render") == 0) return Render(std::vector<std::string>(argv + 2, argv + argc));
     return Usage();
   } catch (const std::exception& e) {
     std::cerr << "skintool: " << e.what() << "\n";
