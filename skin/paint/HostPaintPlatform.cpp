@@ -12,21 +12,25 @@
 namespace wakespan {
 namespace {
 
-// Area-averaging weights of one axis: destination pixel d covers source
-// units [d * srcLength, (d + 1) * srcLength) where source pixel i covers
-// [i * dstLength, (i + 1) * dstLength); each weight is an overlap, and the
-// weights of one destination pixel add up to srcLength.
+// Area-averaging weights of one axis, in fixed point: destination pixel d
+// covers source units [d * srcLength, (d + 1) * srcLength) where source
+// pixel i covers [i * dstLength, (i + 1) * dstLength); each weight is its
+// overlap scaled so that the weights of one destination pixel add up to
+// exactly kOne (the rounding remainder goes to the largest).
+constexpr int kShift = 14;
+constexpr uint32_t kOne = 1u << kShift;
+
 struct Taps {
   std::vector<int> first;   // first source pixel of each destination pixel
   std::vector<int> count;   // number of source pixels
-  std::vector<uint32_t> weights;
   std::vector<int> offset;  // start of each destination pixel's weights
+  std::vector<uint32_t> weights;
 };
 
 void BuildTaps(int srcLength, int dstLength, Taps& taps) {
-  taps.first.assign(size_t(dstLength), 0);
-  taps.count.assign(size_t(dstLength), 0);
-  taps.offset.assign(size_t(dstLength), 0);
+  taps.first.resize(size_t(dstLength));
+  taps.count.resize(size_t(dstLength));
+  taps.offset.resize(size_t(dstLength));
   taps.weights.clear();
   for (int d = 0; d < dstLength; ++d) {
     const long long from = static_cast<long long>(d) * srcLength;
@@ -36,11 +40,18 @@ void BuildTaps(int srcLength, int dstLength, Taps& taps) {
     taps.first[size_t(d)] = i0;
     taps.count[size_t(d)] = i1 - i0 + 1;
     taps.offset[size_t(d)] = static_cast<int>(taps.weights.size());
+    uint32_t total = 0;
+    const size_t start = taps.weights.size();
+    size_t largest = start;
     for (int i = i0; i <= i1; ++i) {
       const long long lo = std::max(from, static_cast<long long>(i) * dstLength);
       const long long hi = std::min(to, static_cast<long long>(i + 1) * dstLength);
-      taps.weights.push_back(static_cast<uint32_t>(hi - lo));
+      const uint32_t w = static_cast<uint32_t>((hi - lo) * kOne / srcLength);
+      taps.weights.push_back(w);
+      if (w > taps.weights[largest]) largest = taps.weights.size() - 1;
+      total += w;
     }
+    taps.weights[largest] += kOne - total;
   }
 }
 
@@ -71,34 +82,44 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
   const Rect visible = ClipTo(Dr, B);
   if (visible.IsEmpty()) return;
   static thread_local Taps columns, rows;
-  static thread_local std::vector<uint32_t> across;  // sh rows of dw columns x 3 channels
+  // sh rows of dw columns x 3 channels, each value scaled by 2^8.
+  static thread_local std::vector<uint32_t> across;
   BuildTaps(sw, dw, columns);
   BuildTaps(sh, dh, rows);
-  across.assign(size_t(sh) * size_t(dw) * 3, 0);
+  across.resize(size_t(sh) * size_t(dw) * 3);
   const int sb = Src.BytesPerPixel(), db = B.BytesPerPixel();
+  const int x0 = visible.Left - Dr.Left, x1 = visible.Right - Dr.Left;
   for (int y = 0; y < sh; ++y) {
     const uint8_t* s = Src.Row(Sr.Top + y) + Sr.Left * sb;
     uint32_t* out = &across[size_t(y) * size_t(dw) * 3];
-    for (int x = visible.Left - Dr.Left; x < visible.Right - Dr.Left; ++x) {
-      uint32_t sum[3] = {0, 0, 0};
+    for (int x = x0; x < x1; ++x) {
+      uint32_t sum0 = 0, sum1 = 0, sum2 = 0;
       const uint32_t* w = &columns.weights[size_t(columns.offset[size_t(x)])];
       const uint8_t* p = s + columns.first[size_t(x)] * sb;
-      for (int i = 0; i < columns.count[size_t(x)]; ++i, p += sb)
-        for (int c = 0; c < 3; ++c) sum[c] += w[i] * p[c];
-      for (int c = 0; c < 3; ++c) out[x * 3 + c] = sum[c];
+      for (int i = 0; i < columns.count[size_t(x)]; ++i, p += sb) {
+        sum0 += w[i] * p[0], sum1 += w[i] * p[1], sum2 += w[i] * p[2];
+      }
+      constexpr int kDown = kShift - 8;
+      out[x * 3] = (sum0 + (1u << (kDown - 1))) >> kDown;
+      out[x * 3 + 1] = (sum1 + (1u << (kDown - 1))) >> kDown;
+      out[x * 3 + 2] = (sum2 + (1u << (kDown - 1))) >> kDown;
     }
   }
-  const uint64_t total = uint64_t(sw) * uint64_t(sh);
+  constexpr int kFinal = kShift + 8;
   for (int y = visible.Top - Dr.Top; y < visible.Bottom - Dr.Top; ++y) {
     uint8_t* d = B.Row(Dr.Top + y) + visible.Left * db;
     const uint32_t* w = &rows.weights[size_t(rows.offset[size_t(y)])];
-    for (int x = visible.Left - Dr.Left; x < visible.Right - Dr.Left; ++x, d += db) {
-      uint64_t sum[3] = {0, 0, 0};
-      for (int j = 0; j < rows.count[size_t(y)]; ++j) {
-        const uint32_t* a = &across[(size_t(rows.first[size_t(y)] + j) * size_t(dw) + size_t(x)) * 3];
-        for (int c = 0; c < 3; ++c) sum[c] += uint64_t(w[j]) * a[c];
+    const int count = rows.count[size_t(y)];
+    const uint32_t* a0 = &across[size_t(rows.first[size_t(y)]) * size_t(dw) * 3];
+    for (int x = x0; x < x1; ++x, d += db) {
+      uint32_t sum0 = 0, sum1 = 0, sum2 = 0;
+      const uint32_t* a = a0 + x * 3;
+      for (int j = 0; j < count; ++j, a += size_t(dw) * 3) {
+        sum0 += w[j] * a[0], sum1 += w[j] * a[1], sum2 += w[j] * a[2];
       }
-      for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>((sum[c] + total / 2) / total);
+      d[0] = static_cast<uint8_t>((sum0 + (1u << (kFinal - 1))) >> kFinal);
+      d[1] = static_cast<uint8_t>((sum1 + (1u << (kFinal - 1))) >> kFinal);
+      d[2] = static_cast<uint8_t>((sum2 + (1u << (kFinal - 1))) >> kFinal);
       if (db == 4) d[3] = 255;
     }
   }

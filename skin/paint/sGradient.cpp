@@ -36,8 +36,16 @@ struct Ramp {
   }
 };
 
+// One pixel written, then the filled part copied onto the rest, doubling.
 void FillRow(uint8_t* d, int count, int bytes, const uint8_t pixel[4]) {
-  for (int i = 0; i < count; ++i, d += bytes) std::memcpy(d, pixel, static_cast<size_t>(bytes));
+  if (count <= 0) return;
+  std::memcpy(d, pixel, static_cast<size_t>(bytes));
+  const size_t total = static_cast<size_t>(count) * bytes;
+  for (size_t done = static_cast<size_t>(bytes); done < total;) {
+    const size_t part = std::min(done, total - done);
+    std::memcpy(d + done, d, part);
+    done += part;
+  }
 }
 
 void Vertical(Bitmap& B, const Rect& R, const TsGradArray& G, int extra) {
