@@ -36,19 +36,32 @@ void Application::Initialize() {
 }
 
 LRESULT CALLBACK Application::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_TIMER) {
-    Application& app = Instance();
-    auto* timer = reinterpret_cast<Timer*>(wParam);
-    if (app.liveTimers_.count(timer)) {
-      try {
-        timer->Fire();
-      } catch (const std::exception& error) {
-        ReportError(error);
-      }
-    }
-    return 0;
+  Application& app = Instance();
+  // Messages that arrive while CreateWindowExW is still running find no
+  // window_ yet: they go straight to the system.
+  if (window != app.window_) return DefWindowProcW(window, msg, wParam, lParam);
+  Message message{msg, wParam, lParam, 0};
+  try {
+    app.handler_(message);
+  } catch (const std::exception& error) {
+    ReportError(error);
   }
-  return DefWindowProcW(window, msg, wParam, lParam);
+  return message.result;
+}
+
+void Application::DefaultHandler(Message& message) {
+  if (message.msg == WM_TIMER) {
+    auto* timer = reinterpret_cast<Timer*>(message.wParam);
+    if (liveTimers_.count(timer)) timer->Fire();
+    return;
+  }
+  message.result = DefWindowProcW(window_, message.msg, message.wParam, message.lParam);
+}
+
+MessageHandler Application::ReplaceMessageHandler(MessageHandler handler) {
+  MessageHandler previous = std::move(handler_);
+  handler_ = std::move(handler);
+  return previous;
 }
 
 void Application::TrackTimer(Timer* timer, bool live) {

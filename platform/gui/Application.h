@@ -29,6 +29,7 @@ class Application {
     reference = form.get();
     if (!mainForm_) mainForm_ = form.get();
     forms_.push_back(std::move(form));
+    reference->FinishLoading();
     reference->RunCreate();
   }
   // Shows the main form, then dispatches messages until Terminate.
@@ -40,6 +41,9 @@ class Application {
   Form* MainForm() const { return mainForm_; }
   HWND Handle() const { return window_; }
   const std::wstring& Title() const { return title_; }
+  // The handler every message of the application window goes through; as
+  // with controls, installing one returns the handler it replaces.
+  MessageHandler ReplaceMessageHandler(MessageHandler handler);
   // Brings the application's visible forms forward.
   void BringToFront();
 
@@ -64,11 +68,13 @@ class Application {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  void DefaultHandler(Message& message);
   bool RouteDialogKeys(MSG& message);
   void HandleMessage(MSG& message);
   void DestroyForms();
 
   HWND window_ = nullptr;
+  MessageHandler handler_ = [this](Message& message) { DefaultHandler(message); };
   std::wstring title_;
   bool terminated_ = false;
   Form* mainForm_ = nullptr;

@@ -20,6 +20,8 @@ class Component {
   const std::wstring& Name() const { return name_; }
   Form* Owner() const { return owner_; }
   int Tag = 0;
+  // Runs once the owning form has finished loading, before its create handler.
+  virtual void Loaded() {}
 
  private:
   Form* owner_;

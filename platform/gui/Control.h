@@ -24,6 +24,15 @@ struct ShiftState {
   static ShiftState FromMouse(WPARAM keys);
 };
 
+// A window message on its way through a control's handler chain.
+struct Message {
+  UINT msg;
+  WPARAM wParam;
+  LPARAM lParam;
+  LRESULT result = 0;
+};
+using MessageHandler = std::function<void(Message&)>;
+
 class Control;
 using MouseDownEvent = std::function<void(Control& sender, MouseButton button, ShiftState shift, int x, int y)>;
 using NotifyEvent = std::function<void(Control& sender)>;
@@ -46,6 +55,9 @@ class Control : public Component {
   void MouseDown(MouseButton button, ShiftState shift, int x, int y);
   // A left click on a windowless control, reported by its parent.
   virtual void Click() {}
+  // A message handed to the control itself rather than to a window: a
+  // windowless control answers none, a windowed one runs its handler chain.
+  virtual void Perform(Message&) {}
   // Windowless controls draw themselves into the parent's paint DC.
   // Labels draw their whole caption even past their box, as auto-sized labels do.
   virtual void Paint(HDC) {}
@@ -59,15 +71,6 @@ class Control : public Component {
   WinControl* parent_;
   bool enabled_ = true;
 };
-
-// A window message on its way through a control's handler chain.
-struct Message {
-  UINT msg;
-  WPARAM wParam;
-  LPARAM lParam;
-  LRESULT result = 0;
-};
-using MessageHandler = std::function<void(Message&)>;
 
 // A parent passes each WM_COMMAND and WM_NOTIFY on to the child it came from
 // as kReflected + the message, so every control handles its own notifications.
@@ -94,7 +97,7 @@ class WinControl : public Control {
   // returns the handler it replaces, which the new one may call and which can
   // later be put back.
   MessageHandler ReplaceMessageHandler(MessageHandler handler);
-  void Perform(Message& message);
+  void Perform(Message& message) override;
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
   static WinControl* FromHandle(HWND window);

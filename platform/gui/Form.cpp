@@ -104,6 +104,12 @@ HFONT Form::Font() const {
   return tahoma;
 }
 
+void Form::FinishLoading() {
+  if (!loading_) return;
+  loading_ = false;
+  for (Component* component : components_) component->Loaded();
+}
+
 void Form::RunCreate() {
   try {
     if (OnCreate) OnCreate();

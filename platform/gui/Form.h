@@ -77,6 +77,10 @@ class Form : public WinControl {
   std::function<void(bool& canClose)> OnCloseQuery;
   std::function<void(int& newWidth, int& newHeight, bool& resize)> OnCanResize;
 
+  // True while the form is still being built from its layout data.
+  bool Loading() const { return loading_; }
+  // Ends loading and tells every component, in creation order.
+  void FinishLoading();
   // Runs the create handler; the application calls it once the form's
   // process-wide reference is set.
   void RunCreate();
@@ -109,6 +113,7 @@ class Form : public WinControl {
   bool modal_ = false;
   MainMenu* menu_ = nullptr;
   HWND lastFocus_ = nullptr;  // the focused control when the form was last deactivated
+  bool loading_ = true;
   bool created_ = false;  // the create handler has run: size changes now need consent
   int lastWidth_ = 0, lastHeight_ = 0;
   std::vector<Component*> components_;

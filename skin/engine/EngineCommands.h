@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "skin/data/acSkinWindows.h"
 
@@ -19,5 +20,12 @@ constexpr uint16_t kFormsNoticeCommand = 18;
 constexpr uintptr_t CommandWParam(uint16_t command) { return uintptr_t(command) << 16; }
 constexpr uint16_t CommandOf(uintptr_t wParam) { return uint16_t((wParam >> 16) & 0xFFFF); }
 constexpr uintptr_t CommandWParam(TacEngineCommand command) { return CommandWParam(uint16_t(command)); }
+
+// What lParam points to with SectionChanged: the sender and the section's
+// upper-cased name, valid while the message is being handled.
+struct SectionNotice {
+  const TsSkinManager* sender;
+  std::string_view section;
+};
 
 }  // namespace wakespan::engine

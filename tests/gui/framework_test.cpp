@@ -322,4 +322,64 @@ TEST_F(Framework, AClosedModalFormHandsTheActivationBackToTheWindowItMadeWait) {
   EXPECT_EQ(GetFocus(), push->Handle());
 }
 
+// A component that records when its form tells it loading has ended.
+class LoadWatcher : public Component {
+ public:
+  LoadWatcher(Form* owner, std::vector<std::wstring>* log) : Component(owner, L"Watcher"), log_(log) {}
+  const wchar_t* ClassName() const override { return L"TWatcher"; }
+  void Loaded() override { log_->push_back(Owner()->Loading() ? L"still loading" : Name()); }
+
+ private:
+  std::vector<std::wstring>* log_;
+};
+
+TEST_F(Framework, AFormLoadsUntilFinishedThenTellsEachComponentOnce) {
+  std::vector<std::wstring> log;
+  form.Make<LoadWatcher>(&log);
+  EXPECT_TRUE(form.Loading());
+  form.FinishLoading();
+  form.FinishLoading();
+  EXPECT_FALSE(form.Loading());
+  EXPECT_EQ(log, std::vector<std::wstring>{L"Watcher"}) << "once, and with the form no longer loading";
+}
+
+TEST_F(Framework, ControlsTakeMessagesDirectlyWindowlessOnesAnswerNothing) {
+  Control* label = form.Get<Label>(L"Caption");
+  Control* check = form.Get<CheckBox>(L"Check");
+  form.Get<CheckBox>(L"Check")->SetChecked(true);
+  Message query{BM_GETCHECK, 0, 0, 99};
+  check->Perform(query);
+  EXPECT_EQ(query.result, BST_CHECKED);
+  Message ignored{BM_GETCHECK, 0, 0, 0};
+  label->Perform(ignored);
+  EXPECT_EQ(ignored.result, 0);
+}
+
+TEST_F(Framework, TheApplicationWindowsHandlerChainsPassesOnAndCanBeRestored) {
+  Application& app = Application::Instance();
+  const UINT probe = WM_APP + 0x123;
+  int seen = 0;
+  MessageHandler previous = app.ReplaceMessageHandler([&](Message& m) {
+    if (m.msg == probe) {
+      ++seen;
+      m.result = 42;
+      return;
+    }
+    previous(m);
+  });
+  EXPECT_EQ(SendMessageW(app.Handle(), probe, 0, 0), 42);
+  wchar_t title[64] = {};
+  GetWindowTextW(app.Handle(), title, 64);
+  EXPECT_EQ(app.Title(), title) << "other messages still reach the window's own handling";
+  bool fired = false;
+  Timer* timer = form.Make<Timer>(L"Timer1", 10, true);
+  timer->OnTimer = [&] { fired = true; };
+  for (int i = 0; i < 200 && !fired; ++i) app.ProcessOneMessage();
+  EXPECT_TRUE(fired) << "timers still tick through the chain";
+  timer->SetEnabled(false);
+  app.ReplaceMessageHandler(previous);
+  EXPECT_EQ(SendMessageW(app.Handle(), probe, 0, 0), 0);
+  EXPECT_EQ(seen, 1);
+}
+
 }  // namespace

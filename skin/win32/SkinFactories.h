@@ -1,0 +1,40 @@
+// The places where later work plugs in what the hook makes for a window: a
+// form provider for a framework form, a menu wrapper for a popup menu and a
+// skinner for a standard dialog, plus the popup-menu skinner's border
+// drawing. All are empty until something registers one; the hook's
+// decisions run either way.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+namespace gui {
+class Form;
+}
+
+namespace wakespan {
+
+class TsSkinManager;
+
+// Whatever the hook made for one window; dropped when the window goes.
+class SkinAttachment {
+ public:
+  virtual ~SkinAttachment() = default;
+};
+
+using AttachmentPtr = std::unique_ptr<SkinAttachment>;
+
+struct SkinFactories {
+  std::function<AttachmentPtr(gui::Form& form, TsSkinManager& manager)> formProvider;
+  std::function<AttachmentPtr(HWND menu, TsSkinManager& manager, const char* section)> menuWrapper;
+  std::function<AttachmentPtr(HWND dialog, TsSkinManager& manager)> dialogSkinner;
+  // 0xBCB3 / 0xBCB4 on the application window: draw the border of a menu window.
+  std::function<void(UINT message, WPARAM wParam, LPARAM lParam)> drawMenuBorder;
+};
+
+// The engine's one set of factories.
+SkinFactories& Factories();
+
+}  // namespace wakespan
