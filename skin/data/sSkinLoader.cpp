@@ -44,12 +44,30 @@ constexpr std::string_view kPropertyKeys[kPropertyCount] = {
     "HOTGRADIENTPERCENT", "HOTGRADIENTDATA", "HOTIMAGEPERCENT", "HGCOL", "GCOL", "HGSIZE", "GSIZE"};
 static_assert(!kPropertyKeys[kPropertyCount - 1].empty(), "a key name for every property");
 
+// Properties read as text (GRADIENTDATA, the Booleans); all others are
+// integers.
+bool IsTextProperty(Property p) {
+  switch (p) {
+    case pParentClass:
+    case pGradientData:
+    case pHotGradientData:
+    case pGiveOwnFont:
+    case pReservedBoolean:
+    case pShowFocus:
+    case pFadingEnabled:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // A section's values of those keys (the first key of each name, letter case
-// ignored; null when absent), found in one pass over its keys: each section
-// takes some thirty inherited reads along its parent chain, and each is then
-// one load per section of the chain instead of a scan of its keys.
+// ignored; null when absent), found in one pass over its keys, with the
+// integer ones parsed once: -1 stands for absent, not a number or -1, all
+// of which mean inherited.
 struct SectionProperties {
   const std::string_view* values[kPropertyCount] = {};
+  int32_t numbers[kPropertyCount];
 
   explicit SectionProperties(const TacIniSection& section) {
     static const FirstIndex<std::string_view, SameTextAsciiEqual> propertyOfKey = [] {
@@ -59,26 +77,16 @@ struct SectionProperties {
     }();
     for (const TacIniKey& key : section.Keys)
       if (const int p = propertyOfKey.Find(key.Name); p >= 0 && !values[p]) values[p] = &key.Value;
+    for (size_t p = 0; p < kPropertyCount; ++p)
+      numbers[p] = values[p] && !IsTextProperty(Property(p)) ? ParseSkinInteger(*values[p]).value_or(-1) : -1;
+  }
+
+  // Whether the section's own value of `p` counts: a text other than a
+  // single "?", a number other than -1.
+  bool Counts(Property p) const {
+    return IsTextProperty(p) ? values[p] && *values[p] != "?" : numbers[p] != -1;
   }
 };
-
-// Text properties count when present and not a single "?"; integer ones
-// when a number other than -1. Anything else is taken from the parent.
-bool CountsAsPresent(Property p, std::string_view value) {
-  switch (p) {
-    case pGradientData:
-    case pHotGradientData:
-    case pGiveOwnFont:
-    case pReservedBoolean:
-    case pShowFocus:
-    case pFadingEnabled:
-      return value != "?";
-    default: {
-      const std::optional<int32_t> n = ParseSkinInteger(value);
-      return n && *n != -1;
-    }
-  }
-}
 
 constexpr double kNewestSupportedVersion = 6.99;
 
@@ -106,7 +114,7 @@ void ResolveSectionImages(TsSkinModel& m) {
   for (size_t i = 0; i < n; ++i)
     if (!m.gd[i].ParentClass.empty()) parent[i] = sections.Find(m.gd[i].ParentClass);
   const ParentChains chains(std::move(parent));
-  const std::pair<const char*, int32_t TsGeneralData::*> images[] = {
+  const std::pair<std::string_view, int32_t TsGeneralData::*> images[] = {
       {s_BordersMask, &TsGeneralData::BorderIndex}, {s_ImgTopLeft, &TsGeneralData::ImgTL},
       {s_ImgTopRight, &TsGeneralData::ImgTR},       {s_ImgBottomLeft, &TsGeneralData::ImgBL},
       {s_ImgBottomRight, &TsGeneralData::ImgBR}};
@@ -122,7 +130,7 @@ void ResolveSectionImages(TsSkinModel& m) {
     }
     chains.Resolve([&own](int node) { return own[size_t(node)] >= 0; }, source);
     for (size_t i = 0; i < n; ++i) {
-      if (m.gd[i].ClassName == s_GlobalInfo) continue;
+      if (m.gd[i].ClassName == std::string_view(s_GlobalInfo)) continue;
       const int from = source[size_t(firstOfName[i])];
       m.gd[i].*field = from < 0 ? -1 : own[size_t(from)];
     }
@@ -237,28 +245,63 @@ class ModelBuilder {
     return bytes ? DecodeSkinImage(*bytes, keep32) : nullptr;
   }
 
-  // Every (section, key) in file order; a repeated section name reads the
-  // first section of that name, as reading by name does, and a repeated key
-  // the value of its first occurrence. Listed once for the mask and pattern
-  // passes alike.
+  // Every (section, key) in file order whose value may name an image; a
+  // repeated section name reads the first section of that name, as reading
+  // by name does, and a repeated key the value of its first occurrence.
+  // Listed once for the mask and pattern passes alike.
   void ListValues() {
     const std::vector<TacIniSection>& sections = ini_.Sections();
+    firstOfName_.clear();
+    firstOfName_.reserve(sections.size());
     size_t total = 0;
-    for (const TacIniSection& listed : sections) total += ini_.FindSection(listed.Name)->Keys.size();
+    for (const TacIniSection& listed : sections) {
+      firstOfName_.push_back(ini_.FindSection(listed.Name));
+      total += firstOfName_.back()->Keys.size();
+    }
     if (sections.size() > kMaxSkinSections || total > kMaxSkinValues)
       throw ESkinError("The skin's options hold " + std::to_string(sections.size()) + " sections and " +
                        std::to_string(total) + " values, more than a skin can use");
     values_.clear();
-    values_.reserve(total);
-    for (const TacIniSection& listed : sections) {
-      const std::vector<TacIniKey>& keys = ini_.FindSection(listed.Name)->Keys;
-      FirstIndex<std::string_view, SameTextAsciiEqual> firstOfKey(keys.size());
+    for (size_t i = 0; i < sections.size(); ++i) {
+      const std::vector<TacIniKey>& keys = firstOfName_[i]->Keys;
+      FirstKeys firstKeys(keys);
       for (size_t k = 0; k < keys.size(); ++k) {
-        const int first = firstOfKey.Add(keys[k].Name, int(k));
-        values_.push_back({listed.Name, keys[k].Name, keys[size_t(first)].Value});
+        const std::string_view value = firstKeys.ValueOf(k);
+        if (MayNameImage(value)) values_.push_back({sections[i].Name, keys[k].Name, value});
       }
     }
   }
+
+  // Images are named by a value starting with a reference mark or by a
+  // file name, which has an extension.
+  static bool MayNameImage(std::string_view value) {
+    return !value.empty() && (std::string_view("@^~!").find(value[0]) != std::string_view::npos ||
+                              value.find('.') != std::string_view::npos);
+  }
+
+  // The value of the first key named like each key of a section: searched
+  // among the keys before it in a usual section of a few dozen keys, hashed
+  // in a longer one.
+  class FirstKeys {
+   public:
+    explicit FirstKeys(const std::vector<TacIniKey>& keys) : keys_(keys) {
+      if (keys.size() <= kScanLimit) return;
+      FirstIndex<std::string_view, SameTextAsciiEqual> hashed(keys.size());
+      first_.reserve(keys.size());
+      for (size_t k = 0; k < keys.size(); ++k) first_.push_back(hashed.Add(keys[k].Name, int(k)));
+    }
+    std::string_view ValueOf(size_t k) const {
+      if (!first_.empty()) return keys_[size_t(first_[k])].Value;
+      for (size_t i = 0; i < k; ++i)
+        if (SameTextAscii(keys_[i].Name, keys_[k].Name)) return keys_[i].Value;
+      return keys_[k].Value;
+    }
+
+   private:
+    static constexpr size_t kScanLimit = 64;
+    const std::vector<TacIniKey>& keys_;
+    std::vector<int> first_;  // position of each key's first occurrence, when hashed
+  };
 
   template <typename Visit>
   void ForEachValue(Visit visit) const {
@@ -268,8 +311,9 @@ class ModelBuilder {
   void LoadMaskTable() {
     const std::string master = ini_.ReadString(s_GlobalInfo, s_MasterBitmap, "");
     if (!master.empty()) m_.MasterBitmap = LoadImage(master, false);
+    m_.ma.reserve(values_.size());
     ForEachValue([this](std::string_view section, std::string_view key, std::string_view value) {
-      if (value.empty() || (SameTextAscii(section, s_GlobalInfo) && SameTextAscii(key, s_MasterBitmap))) return;
+      if ((SameTextAscii(section, s_GlobalInfo) && SameTextAscii(key, s_MasterBitmap))) return;
       ImageReference ref = ParseImageReference(section, key, value);
       if (ref.kind == ImageReference::None) return;
       if (ref.kind == ImageReference::File) {
@@ -316,8 +360,8 @@ class ModelBuilder {
   }
 
   int32_t ReadInheritedInteger(size_t node, Property p, int32_t def) const {
-    const std::string_view* v = Inherited(node, p);
-    return v ? *ParseSkinInteger(*v) : def;
+    const int source = inherited_[p][node];
+    return source < 0 ? def : sectionProperties_[size_t(source)].numbers[p];
   }
 
   bool ReadInheritedBool(size_t node, Property p) const {
@@ -340,10 +384,7 @@ class ModelBuilder {
     for (size_t p = 0; p < kPropertyCount; ++p) {
       if (p == pParentClass) continue;
       chains.Resolve(
-          [this, p](int node) {
-            const std::string_view* v = sectionProperties_[size_t(node)].values[p];
-            return v && CountsAsPresent(Property(p), *v);
-          },
+          [this, p](int node) { return sectionProperties_[size_t(node)].Counts(Property(p)); },
           inherited_[p]);
     }
   }
@@ -391,12 +432,11 @@ class ModelBuilder {
     for (int i = 0; i < 5; ++i) out[i] = ReadInheritedInteger(s, keys[i], defs[i]);
   }
 
-  TsGeneralData ReadGeneralData(std::string_view name) const {
+  TsGeneralData ReadGeneralData(size_t listed, std::string_view name) const {
     static const Property fontKeys[5] = {pFontColor, pTcLeft, pTcTop, pTcRight, pTcBottom};
     static const Property hotFontKeys[5] = {pHotFontColor, pHotTcLeft, pHotTcTop, pHotTcRight, pHotTcBottom};
     static const TColor fontDefaults[5] = {0, -1, -1, -1, -1};
-    // A repeated section name reads the first section of that name.
-    const size_t s = size_t(ini_.FindSection(name) - ini_.Sections().data());
+    const size_t s = size_t(firstOfName_[listed] - ini_.Sections().data());
     TsGeneralData g;
     g.ClassName = std::string(name);
     const std::string_view* parent = sectionProperties_[s].values[pParentClass];
@@ -437,7 +477,7 @@ class ModelBuilder {
     sectionProperties_.reserve(ini_.Sections().size());
     for (const TacIniSection& section : ini_.Sections()) sectionProperties_.emplace_back(section);
     ResolveInheritance();
-    for (const TacIniSection& section : ini_.Sections()) m_.gd.push_back(ReadGeneralData(section.Name));
+    for (size_t i = 0; i < ini_.Sections().size(); ++i) m_.gd.push_back(ReadGeneralData(i, ini_.Sections()[i].Name));
   }
 
   const TacMemIni& ini_;
@@ -450,6 +490,7 @@ class ModelBuilder {
     std::string_view value;
   };
   std::vector<OptionValue> values_;
+  std::vector<const TacIniSection*> firstOfName_;    // the section each listed one reads
   std::vector<SectionProperties> sectionProperties_;  // by section position in ini_
   std::vector<int> inherited_[kPropertyCount];        // by property, then section position
 };
