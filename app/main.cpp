@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/gui/Application.h"
+#include "skin/win32/EngineStartup.h"
 #include "windows/About.h"
 #include "windows/CountDown.h"
 #include "windows/Forms.h"
@@ -13,6 +14,8 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   gui::Application& application = gui::Application::Instance();
   application.Initialize();
+  // Before the first form: the skin manager on the settings window needs it.
+  wakespan::StartEngine();
   application.CreateForm(Mainform);
   application.CreateForm(Stickyform);
   application.CreateForm(CountDownform);

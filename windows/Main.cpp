@@ -7,6 +7,7 @@
 #include "platform/win32/WideText.h"
 #include "schedule/ClockTexts.h"
 #include "schedule/SettingsStore.h"
+#include "skin/win32/ResourceData.h"
 #include "windows/Forms.h"
 #include "windows/About.h"
 #include "windows/ActionDispatch.h"
@@ -106,6 +107,8 @@ TMainform::TMainform() : FixedForm(MainformFormLayout()), powerActions_(services
   Timer1 = Make<gui::Timer>(L"Timer1", 500, true);
   Timer1->OnTimer = [this] { Timer1Timer(); };
   BuildMenus();
+  sSkinManager1 = Make<wakespan::SkinManagerComponent>(
+      L"sSkinManager1", wakespan::MainformSkinManagerProperties(wakespan::ResourceBytes(L"SKIN_WMP11_INTERNAL")));
 
   ProtectCheck->SetEnabled(false);
   SetPassbtn->SetEnabled(false);

@@ -13,6 +13,7 @@
 #include "platform/gui/Timer.h"
 #include "schedule/PowerActions.h"
 #include "schedule/Settings.h"
+#include "skin/win32/SkinManagerComponent.h"
 #include "windows/FixedForm.h"
 
 class TMainform : public FixedForm, private schedule::ActionSink {
@@ -38,6 +39,8 @@ class TMainform : public FixedForm, private schedule::ActionSink {
   gui::PopupMenu* PopupMenu1;
   gui::MainMenu* MainMenu1;
   gui::TrayIcon* TrayIcon1;
+  // Owns the program's skin; the first manager, so the default one.
+  wakespan::SkinManagerComponent* sSkinManager1;
   // The radio buttons indexed by the action code they stand for.
   std::array<gui::RadioButton*, schedule::kActionCount> ActionRadios() const;
 

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The skin engine's start-up and skin selection as a user meets them: the
+# "/acver" box before any window, a junk packed skin in c:\Skins reported
+# in an error box after which the program goes on, and a skin directory of
+# the configured name that loads without a word.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib_actions.sh"
+suite "skin manager"
+require_wakespan
+require_probe_tray
+
+SKINS="$WINEPREFIX/drive_c/Skins"
+SKIN_NAME="WMP11 (internal)"
+
+# wakespan_launch ARGS...: starts Wakespan with arguments and does not wait
+# for the settings window (a box may come first).
+wakespan_launch() {
+  "$WINE_LOADER_BIN" "$WAKESPAN_EXE" "$@" >>"$E2E_OUT/wakespan.log" 2>&1 &
+  WAKESPAN_PID=$!
+  # The hidden application window comes first; boxes are found through it.
+  local i
+  for i in $(seq 1 300); do probe exists TApplication >/dev/null && return 0; sleep 0.1; done
+  return 1
+}
+
+# The settings window works: it is visible, answers and its File menu opens.
+settings_window_usable() { # LABEL
+  check "$1: the settings window appears" probe wait "$MAIN" 30000
+  expect_eq "$1: the settings window answers" "Kovalune Wakespan v1.0" "$(probe text "$MAIN")"
+  park_mouse
+  local left top
+  read -r left top _ _ _ _ < <(probe rect "$MAIN")
+  xdotool mousemove $((left + 18)) $((top + 32)) click 1
+  check "$1: its File menu opens" probe_tray popupmenu 3000
+  xdotool key Escape Escape
+  park_mouse
+}
+
+# ---- /acver -----------------------------------------------------------------
+wakespan_launch /ACVER /acver
+box="$(probe box TApplication 30000)"
+expect_eq "/acver: the version box" "Tamsarin v6.68" "$(tail -n +2 <<<"$box")"
+check_not "/acver: the box comes before the settings window" probe exists "$MAIN"
+shot acver_box
+check "/acver: OK closes the box" probe boxok TApplication 5000
+check "/acver: the program then starts normally" probe wait "$MAIN" 30000
+check_not "/acver: no second box, though asked twice" probe box "$MAIN" 1500
+settings_window_usable "/acver"
+wakespan_stop
+
+# ---- a junk packed skin -----------------------------------------------------
+mkdir -p "$SKINS"
+head -c 3000 /dev/urandom >"$SKINS/$SKIN_NAME.asz"
+wakespan_launch
+box="$(probe box TApplication 30000)"
+expect_eq "junk skin: reported in an error box" "Error" "$(head -n 1 <<<"$box")"
+text="$(tail -n +2 <<<"$box")"
+check "junk skin: the box says what is wrong" test -n "$text"
+echo "  (error text: $text)"
+shot junk_skin_error
+check "junk skin: OK closes the box" probe boxok TApplication 5000
+settings_window_usable "junk skin"
+check_not "junk skin: no further box" probe box "$MAIN" 1000
+shot junk_skin_settings "$(window_geometry "$MAIN" 4)"
+wakespan_stop
+rm -f "$SKINS/$SKIN_NAME.asz"
+
+# ---- a skin directory of the configured name --------------------------------
+mkdir -p "$SKINS/$SKIN_NAME"
+cp "$E2E_ROOT/resources/skin/WMP11/"* "$SKINS/$SKIN_NAME/"
+check "skin directory: the program starts" wakespan_start
+check_not "skin directory: loads without an error box" probe box "$MAIN" 1500
+settings_window_usable "skin directory"
+shot skin_directory_settings "$(window_geometry "$MAIN" 4)"
