@@ -163,7 +163,7 @@ bool HostPaintPlatform::FillTriangles(Bitmap& B, const GradientVertex* v, int ve
   return true;
 }
 
-void HostPaintPlatform::DrawText(DeviceContext, std::u16string_view text, Rect R, uint32_t format,
+void HostPaintPlatform::OutputText(DeviceContext, std::u16string_view text, Rect R, uint32_t format,
                                  TColor color) {
   TextCalls.push_back(TextCall{std::u16string(text), R, format, ColorToRGB(color)});
 }

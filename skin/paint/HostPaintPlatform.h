@@ -27,7 +27,7 @@ class HostPaintPlatform : public TacPaintPlatform {
   void StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, Rect Sr) override;
   bool FillTriangles(Bitmap& B, const GradientVertex* vertices, int vertexCount,
                      const GradientTriangle* triangles, int triangleCount) override;
-  void DrawText(DeviceContext dc, std::u16string_view text, Rect R, uint32_t format,
+  void OutputText(DeviceContext dc, std::u16string_view text, Rect R, uint32_t format,
                 TColor color) override;
   void CopyToDC(DeviceContext dc, Rect R, const Bitmap& image) override;
   void FillDC(DeviceContext dc, Rect R, TColor color) override;

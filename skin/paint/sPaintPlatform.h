@@ -44,7 +44,7 @@ class TacPaintPlatform {
                              const GradientTriangle* triangles, int triangleCount) = 0;
   // Draws only the glyphs of `text` into R of dc in `color` (a system colour
   // is resolved), with DrawTextW's format flags.
-  virtual void DrawText(DeviceContext dc, std::u16string_view text, Rect R, uint32_t format,
+  virtual void OutputText(DeviceContext dc, std::u16string_view text, Rect R, uint32_t format,
                         TColor color) = 0;
 
   // Copies all of `image` to R's top-left in dc.

@@ -21,8 +21,8 @@ void DrawColored(DeviceContext canvas, std::u16string_view text, uint32_t format
   // Left, top, right, bottom: each side colour one pixel towards its side.
   static const int kShift[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
   for (int i = 0; sides && i < 4; ++i)
-    if (colors[i + 1] != -1) platform.DrawText(canvas, text, Moved(R, kShift[i][0], kShift[i][1]), format, colors[i + 1]);
-  platform.DrawText(canvas, text, R, format, colors[0]);
+    if (colors[i + 1] != -1) platform.OutputText(canvas, text, Moved(R, kShift[i][0], kShift[i][1]), format, colors[i + 1]);
+  platform.OutputText(canvas, text, R, format, colors[0]);
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ void WriteSkinText(DeviceContext canvas, std::u16string_view text, bool enabled,
   if (enabled) {
     DrawColored(canvas, text, format, R, colors, true);
   } else {
-    PaintPlatform().DrawText(canvas, text, R, format, Disabled(colors[0], g.Color));
+    PaintPlatform().OutputText(canvas, text, R, format, Disabled(colors[0], g.Color));
   }
 }
 
@@ -53,7 +53,7 @@ void WriteSkinText(const TsCommonData& data, DeviceContext canvas, std::u16strin
   if (enabled) {
     DrawColored(canvas, text, format, R, colors, !data.FCustomFont);
   } else {
-    PaintPlatform().DrawText(canvas, text, R, format, Disabled(colors[0], m->GetGlobalColor()));
+    PaintPlatform().OutputText(canvas, text, R, format, Disabled(colors[0], m->GetGlobalColor()));
   }
 }
 

@@ -1,0 +1,205 @@
+#include "skin/win32/PaintPlatformWin32.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "skin/data/sSysColors.h"
+
+namespace wakespan {
+namespace {
+
+static_assert(sizeof(char16_t) == sizeof(wchar_t), "DrawTextW takes the program's UTF-16 text as it is");
+
+HDC ToHdc(DeviceContext dc) { return static_cast<HDC>(dc.Handle); }
+
+// The header of a top-down DIB over `bitmap`'s own rows.
+BITMAPINFO DibInfo(int width, int height, int bitsPerPixel) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A 32-bit top-down DIB section selected into its own memory DC.
+class DibCanvas {
+ public:
+  DibCanvas(int width, int height) : width_(width), height_(height) {
+    dc_ = CreateCompatibleDC(nullptr);
+    const BITMAPINFO info = DibInfo(width, height, 32);
+    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_);
+  }
+  ~DibCanvas() {
+    if (old_) SelectObject(dc_, old_);
+    if (bitmap_) DeleteObject(bitmap_);
+    if (dc_) DeleteDC(dc_);
+  }
+  DibCanvas(const DibCanvas&) = delete;
+  DibCanvas& operator=(const DibCanvas&) = delete;
+
+  bool Ok() const { return old_ != nullptr && bits_ != nullptr; }
+  HDC Dc() const { return dc_; }
+  uint8_t* Row(int y) const { return bits_ + static_cast<ptrdiff_t>(y) * width_ * 4; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+ private:
+  int width_, height_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  uint8_t* bits_ = nullptr;
+};
+
+// Copies `count` pixels between a 32-bit DIB row and a bitmap row.
+void ToBitmapRow(uint8_t* d, int bytes, const uint8_t* s, int count, bool opaque) {
+  for (int i = 0; i < count; ++i, d += bytes, s += 4) {
+    d[0] = s[0], d[1] = s[1], d[2] = s[2];
+    if (bytes == 4) d[3] = opaque ? 255 : s[3];
+  }
+}
+void FromBitmapRow(uint8_t* d, const uint8_t* s, int bytes, int count) {
+  for (int i = 0; i < count; ++i, d += 4, s += bytes) {
+    d[0] = s[0], d[1] = s[1], d[2] = s[2];
+    d[3] = bytes == 4 ? s[3] : 255;
+  }
+}
+
+using GradientFillProc = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
+
+GradientFillProc GradientFillFunction() {
+  static const GradientFillProc proc = [] {
+    HMODULE module = LoadLibraryW(L"msimg32.dll");
+    return module ? reinterpret_cast<GradientFillProc>(reinterpret_cast<void*>(GetProcAddress(module, "GradientFill")))
+                  : nullptr;
+  }();
+  return proc;
+}
+
+class SolidBrush {
+ public:
+  explicit SolidBrush(COLORREF color) : brush_(CreateSolidBrush(color)) {}
+  ~SolidBrush() {
+    if (brush_) DeleteObject(brush_);
+  }
+  SolidBrush(const SolidBrush&) = delete;
+  SolidBrush& operator=(const SolidBrush&) = delete;
+  HBRUSH Get() const { return brush_; }
+
+ private:
+  HBRUSH brush_;
+};
+
+RECT ToRect(const Rect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
+
+}  // namespace
+
+void PaintPlatformWin32::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, Rect Sr) {
+  Sr.Left = std::max(Sr.Left, 0), Sr.Top = std::max(Sr.Top, 0);
+  Sr.Right = std::min(Sr.Right, Src.Width()), Sr.Bottom = std::min(Sr.Bottom, Src.Height());
+  if (Sr.IsEmpty() || Dr.IsEmpty() || B.IsEmpty() || !Bitmap::IsAcceptableSize(Dr.Width(), Dr.Height())) return;
+  const Rect visible{std::max(Dr.Left, 0), std::max(Dr.Top, 0), std::min(Dr.Right, B.Width()),
+                     std::min(Dr.Bottom, B.Height())};
+  if (visible.IsEmpty()) return;
+  DibCanvas canvas(Dr.Width(), Dr.Height());
+  if (!canvas.Ok()) return;
+  SetStretchBltMode(canvas.Dc(), HALFTONE);
+  SetBrushOrgEx(canvas.Dc(), 0, 0, nullptr);
+  const BITMAPINFO info = DibInfo(Src.Width(), Src.Height(), Src.BytesPerPixel() * 8);
+  StretchDIBits(canvas.Dc(), 0, 0, Dr.Width(), Dr.Height(), Sr.Left, Sr.Top, Sr.Width(), Sr.Height(), Src.Bits(),
+                &info, DIB_RGB_COLORS, SRCCOPY);
+  GdiFlush();
+  const int bytes = B.BytesPerPixel();
+  for (int y = visible.Top; y < visible.Bottom; ++y)
+    ToBitmapRow(B.Row(y) + visible.Left * bytes, bytes, canvas.Row(y - Dr.Top) + (visible.Left - Dr.Left) * 4,
+                visible.Width(), true);
+}
+
+bool PaintPlatformWin32::FillTriangles(Bitmap& B, const GradientVertex* vertices, int vertexCount,
+                                       const GradientTriangle* triangles, int triangleCount) {
+  const GradientFillProc gradientFill = GradientFillFunction();
+  if (gradientFill == nullptr) return false;
+  if (B.IsEmpty() || vertexCount <= 0 || triangleCount <= 0) return true;
+  DibCanvas canvas(B.Width(), B.Height());
+  if (!canvas.Ok()) return true;
+  const int bytes = B.BytesPerPixel();
+  for (int y = 0; y < B.Height(); ++y) FromBitmapRow(canvas.Row(y), B.Row(y), bytes, B.Width());
+  std::vector<TRIVERTEX> v(static_cast<size_t>(vertexCount));
+  for (int i = 0; i < vertexCount; ++i)
+    v[size_t(i)] = TRIVERTEX{vertices[i].X, vertices[i].Y, vertices[i].Red, vertices[i].Green, vertices[i].Blue,
+                             vertices[i].Alpha};
+  std::vector<GRADIENT_TRIANGLE> t(static_cast<size_t>(triangleCount));
+  for (int i = 0; i < triangleCount; ++i) t[size_t(i)] = GRADIENT_TRIANGLE{triangles[i].A, triangles[i].B, triangles[i].C};
+  gradientFill(canvas.Dc(), v.data(), ULONG(v.size()), t.data(), ULONG(t.size()), GRADIENT_FILL_TRIANGLE);
+  GdiFlush();
+  // The triangles' box becomes opaque; the rest keeps its alpha.
+  int x0 = B.Width(), y0 = B.Height(), x1 = 0, y1 = 0;
+  for (int i = 0; i < vertexCount; ++i) {
+    x0 = std::min(x0, vertices[i].X), y0 = std::min(y0, vertices[i].Y);
+    x1 = std::max(x1, vertices[i].X), y1 = std::max(y1, vertices[i].Y);
+  }
+  for (int y = 0; y < B.Height(); ++y) {
+    const bool rowInside = y >= y0 && y < y1;
+    for (int x = 0; x < B.Width(); ++x) {
+      const bool inside = rowInside && x >= x0 && x < x1;
+      ToBitmapRow(B.Row(y) + x * bytes, bytes, canvas.Row(y) + x * 4, 1, inside);
+    }
+  }
+  return true;
+}
+
+void PaintPlatformWin32::OutputText(DeviceContext dc, std::u16string_view text, Rect R, uint32_t format, TColor color) {
+  if (!dc || text.empty()) return;
+  const HDC hdc = ToHdc(dc);
+  const int oldMode = SetBkMode(hdc, TRANSPARENT);
+  const COLORREF oldColor = SetTextColor(hdc, COLORREF(ColorToRGB(color)));
+  RECT r = ToRect(R);
+  ::DrawTextW(hdc, reinterpret_cast<LPCWSTR>(text.data()), static_cast<int>(text.size()), &r, format);
+  SetTextColor(hdc, oldColor);
+  SetBkMode(hdc, oldMode);
+}
+
+void PaintPlatformWin32::CopyToDC(DeviceContext dc, Rect R, const Bitmap& image) {
+  if (!dc || image.IsEmpty()) return;
+  const BITMAPINFO info = DibInfo(image.Width(), image.Height(), image.BytesPerPixel() * 8);
+  SetDIBitsToDevice(ToHdc(dc), R.Left, R.Top, DWORD(image.Width()), DWORD(image.Height()), 0, 0, 0,
+                    UINT(image.Height()), image.Bits(), &info, DIB_RGB_COLORS);
+}
+
+void PaintPlatformWin32::FillDC(DeviceContext dc, Rect R, TColor color) {
+  if (!dc) return;
+  const SolidBrush brush(COLORREF(ColorToRGB(color)));
+  const RECT r = ToRect(R);
+  if (brush.Get()) FillRect(ToHdc(dc), &r, brush.Get());
+}
+
+int PaintPlatformWin32::SaveDCState(DeviceContext dc) { return dc ? SaveDC(ToHdc(dc)) : 0; }
+
+void PaintPlatformWin32::RestoreDCState(DeviceContext dc, int saved) {
+  if (dc && saved != 0) RestoreDC(ToHdc(dc), saved);
+}
+
+void PaintPlatformWin32::MoveViewportOrigin(DeviceContext dc, int dx, int dy) {
+  if (!dc) return;
+  POINT origin{};
+  GetViewportOrgEx(ToHdc(dc), &origin);
+  SetViewportOrgEx(ToHdc(dc), origin.x + dx, origin.y + dy, nullptr);
+}
+
+void PaintPlatformWin32::IntersectClip(DeviceContext dc, Rect R) {
+  if (dc) IntersectClipRect(ToHdc(dc), R.Left, R.Top, R.Right, R.Bottom);
+}
+
+PaintPlatformWin32& Win32PaintPlatform() {
+  static PaintPlatformWin32 platform;
+  return platform;
+}
+
+}  // namespace wakespan

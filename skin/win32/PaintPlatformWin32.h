@@ -1,0 +1,27 @@
+// The painting layer's platform calls through GDI: the halftone stretch
+// (StretchDIBits in HALFTONE mode), the triangle gradient (GradientFill of
+// msimg32, looked up at run time), DrawTextW and the device-context state.
+#pragma once
+
+#include "skin/paint/sPaintPlatform.h"
+
+namespace wakespan {
+
+class PaintPlatformWin32 : public TacPaintPlatform {
+ public:
+  void StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, Rect Sr) override;
+  bool FillTriangles(Bitmap& B, const GradientVertex* vertices, int vertexCount,
+                     const GradientTriangle* triangles, int triangleCount) override;
+  void OutputText(DeviceContext dc, std::u16string_view text, Rect R, uint32_t format, TColor color) override;
+  void CopyToDC(DeviceContext dc, Rect R, const Bitmap& image) override;
+  void FillDC(DeviceContext dc, Rect R, TColor color) override;
+  int SaveDCState(DeviceContext dc) override;
+  void RestoreDCState(DeviceContext dc, int saved) override;
+  void MoveViewportOrigin(DeviceContext dc, int dx, int dy) override;
+  void IntersectClip(DeviceContext dc, Rect R) override;
+};
+
+// The one instance, for SetPaintPlatform at start-up.
+PaintPlatformWin32& Win32PaintPlatform();
+
+}  // namespace wakespan
