@@ -64,10 +64,13 @@ bool IsTextProperty(Property p) {
 // A section's values of those keys (the first key of each name, letter case
 // ignored; null when absent), found in one pass over its keys, with the
 // integer ones parsed once: -1 stands for absent, not a number or -1, all
-// of which mean inherited.
+// of which mean inherited. `counts` has bit p set when the section's own
+// value of p counts: a text other than a single "?", a number other than -1.
 struct SectionProperties {
   const std::string_view* values[kPropertyCount] = {};
   int32_t numbers[kPropertyCount];
+  uint32_t counts = 0;
+  static_assert(kPropertyCount <= 32, "one bit per property");
 
   explicit SectionProperties(const TacIniSection& section) {
     static const FirstIndex<std::string_view, SameTextAsciiEqual> propertyOfKey = [] {
@@ -75,16 +78,14 @@ struct SectionProperties {
       for (size_t p = 0; p < kPropertyCount; ++p) index.Add(kPropertyKeys[p], int(p));
       return index;
     }();
-    for (const TacIniKey& key : section.Keys)
-      if (const int p = propertyOfKey.Find(key.Name); p >= 0 && !values[p]) values[p] = &key.Value;
-    for (size_t p = 0; p < kPropertyCount; ++p)
-      numbers[p] = values[p] && !IsTextProperty(Property(p)) ? ParseSkinInteger(*values[p]).value_or(-1) : -1;
-  }
-
-  // Whether the section's own value of `p` counts: a text other than a
-  // single "?", a number other than -1.
-  bool Counts(Property p) const {
-    return IsTextProperty(p) ? values[p] && *values[p] != "?" : numbers[p] != -1;
+    std::fill(std::begin(numbers), std::end(numbers), -1);
+    for (const TacIniKey& key : section.Keys) {
+      const int p = propertyOfKey.Find(key.Name);
+      if (p < 0 || values[p]) continue;
+      values[p] = &key.Value;
+      if (!IsTextProperty(Property(p))) numbers[p] = ParseSkinInteger(key.Value).value_or(-1);
+      if (IsTextProperty(Property(p)) ? key.Value != "?" : numbers[p] != -1) counts |= uint32_t(1) << p;
+    }
   }
 };
 
@@ -384,7 +385,7 @@ class ModelBuilder {
     for (size_t p = 0; p < kPropertyCount; ++p) {
       if (p == pParentClass) continue;
       chains.Resolve(
-          [this, p](int node) { return sectionProperties_[size_t(node)].Counts(Property(p)); },
+          [this, p](int node) { return (sectionProperties_[size_t(node)].counts >> p & 1) != 0; },
           inherited_[p]);
     }
   }
