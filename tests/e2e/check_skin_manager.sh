@@ -65,9 +65,20 @@ shot junk_skin_settings "$(window_geometry "$MAIN" 4)"
 wakespan_stop
 rm -f "$SKINS/$SKIN_NAME.asz"
 
-# ---- a skin directory of the configured name --------------------------------
+# ---- a skin directory with a bad option value -------------------------------
 mkdir -p "$SKINS/$SKIN_NAME"
 cp "$E2E_ROOT/resources/skin/WMP11/"* "$SKINS/$SKIN_NAME/"
+sed -i 's/^SHADOW1OFFSET=0/SHADOW1OFFSET=abc/' "$SKINS/$SKIN_NAME/Options.dat"
+wakespan_launch
+box="$(probe box TApplication 30000)"
+expect_eq "bad option value: reported in an error box" "Error" "$(head -n 1 <<<"$box")"
+expect_match "bad option value: the box names the value" "abc" "$(tail -n +2 <<<"$box")"
+check "bad option value: OK closes the box" probe boxok TApplication 5000
+settings_window_usable "bad option value"
+wakespan_stop
+
+# ---- a skin directory of the configured name --------------------------------
+cp "$E2E_ROOT/resources/skin/WMP11/Options.dat" "$SKINS/$SKIN_NAME/"
 check "skin directory: the program starts" wakespan_start
 check_not "skin directory: loads without an error box" probe box "$MAIN" 1500
 settings_window_usable "skin directory"

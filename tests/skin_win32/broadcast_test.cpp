@@ -78,6 +78,11 @@ class WalkForm : public gui::Form {
   }
 };
 
+void CALLBACK PressOkOfErrorBox(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (HWND box = FindWindowW(L"#32770", L"Error")) PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 class Broadcast : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { gui::Application::Instance().Initialize(); }
@@ -139,10 +144,7 @@ TEST_F(Broadcast, TheOwnersLoadingStateIsTheFormsAndErrorsAreModalBoxes) {
   owner.FinishLoading();
   EXPECT_FALSE(windows.OwnerLoading());
   // The box waits for OK; press it from a timer of the box's own loop.
-  SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    if (HWND box = FindWindowW(L"#32770", L"Error")) PostMessageW(box, WM_COMMAND, IDOK, 0);
-  });
+  SetTimer(nullptr, 0, 300, &PressOkOfErrorBox);
   const DWORD start = GetTickCount();
   windows.ShowError("Bad skin");
   EXPECT_LT(GetTickCount() - start, 5000u);
