@@ -24,11 +24,6 @@ std::string_view OptionsText(const ByteBuffer& bytes) {
   return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-#else
-constexpr char kSeparator = '/';
-#endif
 
 }  // namespace
 
@@ -191,7 +186,7 @@ void TsSkinManager::LoadSkinDirectory(const std::string& directory) {
   if (!ReadFileIgnoringCase(directory, kOptionsFileName, text))
     throw ESkinError("Skin directory " + directory + " has no \"Options.dat\"");
   std::string skinPath = directory;
-  if (skinPath.empty() || (skinPath.back() != '/' && skinPath.back() != '\\')) skinPath += kSeparator;
+  if (skinPath.empty() || (skinPath.back() != '/' && skinPath.back() != '\\')) skinPath += kPathSeparator;
   const TacMemIni options(OptionsText(text));
   BuildAndSwap(options, DirectoryImageSource(skinPath), skinPath, false);
 }
@@ -216,7 +211,7 @@ bool TsSkinManager::SelectSkin(const std::string& name, const std::string& fullS
     const std::string packedFile = PackedSkinFileName(skinDirectory_, name);
     if (std::filesystem::is_regular_file(packedFile, ec)) {
       std::string skinPath = fullSkinDirectory;
-      if (skinPath.empty() || (skinPath.back() != '/' && skinPath.back() != '\\')) skinPath += kSeparator;
+      if (skinPath.empty() || (skinPath.back() != '/' && skinPath.back() != '\\')) skinPath += kPathSeparator;
       LoadPackedFile(packedFile, skinPath);
       return true;
     }
@@ -248,11 +243,11 @@ bool TsSkinManager::SelectSkin(const std::string& name, const std::string& fullS
 std::string PackedSkinFileName(const std::string& skinDirectory, const std::string& name) {
   std::string path = skinDirectory;
   if (!path.empty() && (path.back() == '/' || path.back() == '\\'))
-    path.back() = kSeparator;
+    path.back() = kPathSeparator;
   else if (path.size() == 1)
-    path += std::string(":") + kSeparator;
+    path += std::string(":") + kPathSeparator;
   else
-    path += kSeparator;
+    path += kPathSeparator;
   return path + name + ".asz";
 }
 

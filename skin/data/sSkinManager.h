@@ -105,7 +105,7 @@ class TsSkinManager : public TsSkinModel {
   ThirdPartyList ThirdParty;
   ThirdLists_t ThirdLists;  // ThirdParty as lists, rebuilt when the form has loaded
   std::function<void(TsSkinManager&)> OnBeforeChange, OnAfterChange;
-  // Receives the messages of a headless manager (a skin newer than supported).
+  // Receives the messages and load errors of a headless manager.
   std::function<void(const std::string&)> OnMessage;
   // The executable's directory with its trailing backslash, against which
   // a relative SkinDirectory is resolved.
@@ -198,6 +198,7 @@ class TsSkinManager : public TsSkinModel {
   void UpdateStdDialogs();
   void Broadcast(TacEngineCommand command, std::string_view section = {});
   void ShowMessage(const std::string& text);
+  void ShowError(const std::string& text);
 
   TacSkinWindows* windows_;
   bool active_ = true;
@@ -207,6 +208,14 @@ class TsSkinManager : public TsSkinModel {
   bool readingFormData_ = false;
   int updateCount_ = 0;
 };
+
+// The separator of the paths the manager builds: the program's backslash
+// on Windows, the host's own elsewhere (tests, the skin tool).
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
 
 // The packed skin file name: `skinDirectory` as written with a trailing
 // separator ensured (a final "/" or "\" becomes the native separator, a

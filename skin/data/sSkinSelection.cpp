@@ -61,8 +61,7 @@ void TsSkinManager::SetSkinDirectory(const std::string& value) {
   skinDirectory_ = value;
   // Only a directory skin takes its images from below the skin directory.
   if (SkinData.Active && !SkinIsPacked) {
-    const std::string sep = PackedSkinFileName("", "").substr(0, 1);
-    SkinData.SkinPath = GetFullSkinDirectory() + sep + skinName_ + sep;
+    SkinData.SkinPath = GetFullSkinDirectory() + kPathSeparator + skinName_ + kPathSeparator;
   }
 }
 
@@ -88,7 +87,7 @@ void TsSkinManager::SetSkinName(const std::string& value) {
     SelectSkin(value, GetFullSkinDirectory());
   } catch (const std::exception& e) {
     // SelectSkin has put the old name back and kept the previous model.
-    if (windows_) windows_->ShowError(e.what());
+    ShowError(e.what());
   }
   if (!active_ || !SkinData.Active)
     RemoveSkin();
@@ -187,6 +186,14 @@ void TsSkinManager::UpdateStdDialogs() {
 
 void TsSkinManager::Broadcast(TacEngineCommand command, std::string_view section) {
   if (windows_) windows_->Broadcast(*this, command, section);
+}
+
+// A headless manager hands errors and messages alike to OnMessage.
+void TsSkinManager::ShowError(const std::string& text) {
+  if (windows_)
+    windows_->ShowError(text);
+  else if (OnMessage)
+    OnMessage(text);
 }
 
 void TsSkinManager::ShowMessage(const std::string& text) {

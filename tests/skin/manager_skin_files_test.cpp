@@ -133,6 +133,13 @@ TEST_F(ManagerSkinFilesTest, PlantedDirectorySkinsFailCleanlyOrLoad) {
   EXPECT_EQ(manager.SkinName(), "Internal") << "an options directory is no directory skin";
 }
 
+TEST_F(ManagerSkinFilesTest, AHeadlessManagerHandsLoadErrorsToOnMessage) {
+  dir.Write("junk.asz", Bytes("junk"));
+  manager.SetSkinName("junk");
+  EXPECT_EQ(messages, (std::vector<std::string>{kNotPackedMessage}));
+  EXPECT_EQ(manager.SkinName(), "Internal");
+}
+
 TEST_F(ManagerSkinFilesTest, OptionTextsBuiltToBeSlowLoadOrAreRefused) {
   // Many keys in one section: every key's first occurrence is looked up.
   std::string keys = "[GLOBALINFO]\r\n[MANY]\r\n";
