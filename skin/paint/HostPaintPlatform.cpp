@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "skin/data/sSysColors.h"
+#include "skin/paint/RowFill.h"
 #include "skin/pixels/PixelOps.h"
 #include "skin/pixels/sGraphUtils.h"
 
@@ -84,14 +86,26 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
   static thread_local Taps columns, rows;
   // sh rows of dw columns x 3 channels, each value scaled by 2^8.
   static thread_local std::vector<uint32_t> across;
+  // Source rows of one colour (skin images are mostly such bands) stretch
+  // into rows of that colour; uniform[y] marks them.
+  static thread_local std::vector<uint8_t> uniform;
   BuildTaps(sw, dw, columns);
   BuildTaps(sh, dh, rows);
   across.resize(size_t(sh) * size_t(dw) * 3);
+  uniform.assign(size_t(sh), 0);
   const int sb = Src.BytesPerPixel(), db = B.BytesPerPixel();
   const int x0 = visible.Left - Dr.Left, x1 = visible.Right - Dr.Left;
   for (int y = 0; y < sh; ++y) {
     const uint8_t* s = Src.Row(Sr.Top + y) + Sr.Left * sb;
     uint32_t* out = &across[size_t(y) * size_t(dw) * 3];
+    int same = 1;
+    while (same < sw && std::memcmp(s, s + same * sb, 3) == 0) ++same;
+    if (same == sw) {
+      uniform[size_t(y)] = 1;
+      const uint32_t value[3] = {uint32_t(s[0]) << 8, uint32_t(s[1]) << 8, uint32_t(s[2]) << 8};
+      for (int x = x0; x < x1; ++x) out[x * 3] = value[0], out[x * 3 + 1] = value[1], out[x * 3 + 2] = value[2];
+      continue;
+    }
     for (int x = x0; x < x1; ++x) {
       uint32_t sum0 = 0, sum1 = 0, sum2 = 0;
       const uint32_t* w = &columns.weights[size_t(columns.offset[size_t(x)])];
@@ -111,7 +125,12 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
     const uint32_t* w = &rows.weights[size_t(rows.offset[size_t(y)])];
     const int count = rows.count[size_t(y)];
     const uint32_t* a0 = &across[size_t(rows.first[size_t(y)]) * size_t(dw) * 3];
-    for (int x = x0; x < x1; ++x, d += db) {
+    bool flat = true;
+    for (int j = 0; j < count; ++j) flat = flat && uniform[size_t(rows.first[size_t(y)] + j)];
+    // From rows of one colour each, the destination row is one colour too:
+    // its first pixel is computed and copied along.
+    const int pixels = flat ? 1 : x1 - x0;
+    for (int x = x0; x < x0 + pixels; ++x, d += db) {
       uint32_t sum0 = 0, sum1 = 0, sum2 = 0;
       const uint32_t* a = a0 + x * 3;
       for (int j = 0; j < count; ++j, a += size_t(dw) * 3) {
@@ -122,6 +141,7 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
       d[2] = static_cast<uint8_t>((sum2 + (1u << (kFinal - 1))) >> kFinal);
       if (db == 4) d[3] = 255;
     }
+    if (flat) RepeatFirstPixel(B.Row(Dr.Top + y) + visible.Left * db, db, x1 - x0);
   }
 }
 

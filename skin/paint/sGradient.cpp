@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "skin/paint/RowFill.h"
 #include "skin/paint/sPaintPlatform.h"
 #include "skin/pixels/PixelOps.h"
 #include "skin/pixels/RoundHalfEven.h"
@@ -36,16 +37,10 @@ struct Ramp {
   }
 };
 
-// One pixel written, then the filled part copied onto the rest, doubling.
 void FillRow(uint8_t* d, int count, int bytes, const uint8_t pixel[4]) {
   if (count <= 0) return;
   std::memcpy(d, pixel, static_cast<size_t>(bytes));
-  const size_t total = static_cast<size_t>(count) * bytes;
-  for (size_t done = static_cast<size_t>(bytes); done < total;) {
-    const size_t part = std::min(done, total - done);
-    std::memcpy(d + done, d, part);
-    done += part;
-  }
+  RepeatFirstPixel(d, bytes, count);
 }
 
 void Vertical(Bitmap& B, const Rect& R, const TsGradArray& G, int extra) {

@@ -12,7 +12,8 @@ namespace wakespan {
 //  0  vertical: segments stacked from row R.Top + extraHeight, each
 //     Percent * (height + extraHeight) div 100 rows long, the last one
 //     reaching the bottom row; the boundary row of two segments belongs to
-//     the later one;
+//     the later one; a segment without rows paints nothing, one cut at the
+//     bottom row onto its own start ends the painting;
 //  1  horizontal: the same across the columns, segment ends rounded;
 //  2  four corners through the platform's triangle fill (nothing without one);
 // any other mode, an empty array or an empty R paint nothing. Channels run

@@ -68,6 +68,10 @@ void TileImage(Bitmap& B, Rect area, Point origin, const Bitmap& Src, Rect Sr) {
 
 void PaintTexture(Bitmap& B, Rect& R, const Bitmap* image, int d, const TsMaskData& e,
                   const TCacheInfo& ci) {
+  // Rectangles no bitmap can hold are not painted (and cannot overflow below).
+  constexpr int kFar = 1 << 28;
+  const auto far = [](int v) { return v > kFar || v < -kFar; };
+  if (far(R.Left) || far(R.Top) || far(R.Right) || far(R.Bottom)) return;
   const Point origin{R.Left, R.Top};
   if (image != nullptr && !image->IsEmpty()) {
     TileImage(B, R, origin, *image, Rect{0, 0, image->Width(), image->Height()});

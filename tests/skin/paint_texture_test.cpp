@@ -66,6 +66,15 @@ TEST_F(TextureModes, StretchedModes) {
   EXPECT_EQ(left.Pixel(3, 7), 0x336699u);
 }
 
+TEST_F(TextureModes, HostileRectanglesPaintNothing) {
+  for (const int mode : {0, 1, 2, 3, 4, 5, 6, 7, 10}) {
+    Bitmap b = Filled(10, 9, PixelFormat::Bgr24, kBackground);
+    Rect R{INT32_MIN, 0, INT32_MAX, INT32_MAX};
+    PaintTexture(b, R, nullptr, mode, skin.Mask(index));
+    EXPECT_EQ(b, Filled(10, 9, PixelFormat::Bgr24, kBackground)) << "mode " << mode;
+  }
+}
+
 TEST_F(TextureModes, AnImageIsTiledOverAllOfR) {
   Bitmap image(2, 2, PixelFormat::Bgr24);
   DrawTags(image, Rect{0, 0, 2, 2});
