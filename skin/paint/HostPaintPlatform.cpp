@@ -34,21 +34,19 @@ void BuildTaps(int srcLength, int dstLength, Taps& taps) {
   taps.count.resize(size_t(dstLength));
   taps.offset.resize(size_t(dstLength));
   taps.weights.clear();
-  for (int d = 0; d < dstLength; ++d) {
-    const long long from = static_cast<long long>(d) * srcLength;
-    const long long to = from + srcLength;
-    const int i0 = static_cast<int>(from / dstLength);
-    const int i1 = static_cast<int>((to - 1) / dstLength);
-    taps.first[size_t(d)] = i0;
-    taps.count[size_t(d)] = i1 - i0 + 1;
-    taps.offset[size_t(d)] = static_cast<int>(taps.weights.size());
+  // Lengths are at most Bitmap::kMaxDimension, so the products fit 32 bits.
+  const uint32_t n = static_cast<uint32_t>(srcLength), m = static_cast<uint32_t>(dstLength);
+  for (uint32_t d = 0; d < m; ++d) {
+    const uint32_t from = d * n, to = from + n;
+    const uint32_t i0 = from / m, i1 = (to - 1) / m;
+    taps.first[d] = static_cast<int>(i0);
+    taps.count[d] = static_cast<int>(i1 - i0 + 1);
+    taps.offset[d] = static_cast<int>(taps.weights.size());
     uint32_t total = 0;
-    const size_t start = taps.weights.size();
-    size_t largest = start;
-    for (int i = i0; i <= i1; ++i) {
-      const long long lo = std::max(from, static_cast<long long>(i) * dstLength);
-      const long long hi = std::min(to, static_cast<long long>(i + 1) * dstLength);
-      const uint32_t w = static_cast<uint32_t>((hi - lo) * kOne / srcLength);
+    size_t largest = taps.weights.size();
+    for (uint32_t i = i0; i <= i1; ++i) {
+      const uint32_t lo = std::max(from, i * m), hi = std::min(to, (i + 1) * m);
+      const uint32_t w = (hi - lo) * kOne / n;
       taps.weights.push_back(w);
       if (w > taps.weights[largest]) largest = taps.weights.size() - 1;
       total += w;
@@ -89,21 +87,28 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
   // Source rows of one colour (skin images are mostly such bands) stretch
   // into rows of that colour; uniform[y] marks them.
   static thread_local std::vector<uint8_t> uniform;
-  BuildTaps(sw, dw, columns);
-  BuildTaps(sh, dh, rows);
-  across.resize(size_t(sh) * size_t(dw) * 3);
-  uniform.assign(size_t(sh), 0);
   const int sb = Src.BytesPerPixel(), db = B.BytesPerPixel();
   const int x0 = visible.Left - Dr.Left, x1 = visible.Right - Dr.Left;
+  uniform.resize(size_t(sh));
+  bool allUniform = true;
+  for (int y = 0; y < sh; ++y) {
+    const uint8_t* s = Src.Row(Sr.Top + y) + Sr.Left * sb;
+    int same = 1;
+    while (same < sw && std::memcmp(s, s + same * sb, 3) == 0) ++same;
+    uniform[size_t(y)] = same == sw;
+    allUniform = allUniform && same == sw;
+  }
+  // With every source row of one colour only the first column is needed.
+  if (!allUniform) BuildTaps(sw, dw, columns);
+  BuildTaps(sh, dh, rows);
+  across.resize(size_t(sh) * size_t(dw) * 3);
   for (int y = 0; y < sh; ++y) {
     const uint8_t* s = Src.Row(Sr.Top + y) + Sr.Left * sb;
     uint32_t* out = &across[size_t(y) * size_t(dw) * 3];
-    int same = 1;
-    while (same < sw && std::memcmp(s, s + same * sb, 3) == 0) ++same;
-    if (same == sw) {
-      uniform[size_t(y)] = 1;
+    if (uniform[size_t(y)]) {
       const uint32_t value[3] = {uint32_t(s[0]) << 8, uint32_t(s[1]) << 8, uint32_t(s[2]) << 8};
-      for (int x = x0; x < x1; ++x) out[x * 3] = value[0], out[x * 3 + 1] = value[1], out[x * 3 + 2] = value[2];
+      for (int x = x0; x < (allUniform ? x0 + 1 : x1); ++x)
+        out[x * 3] = value[0], out[x * 3 + 1] = value[1], out[x * 3 + 2] = value[2];
       continue;
     }
     for (int x = x0; x < x1; ++x) {
