@@ -1,5 +1,5 @@
 // Loading the embedded skin (unpack and model build) against plain
-// inflation of the same container's members.
+// inflation of the same container's members, and the model build alone.
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
@@ -7,7 +7,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "skin/data/acMemIni.h"
 #include "skin/data/acSkinPack.h"
+#include "skin/data/sSkinLoader.h"
 #include "skin/data/sSkinManager.h"
 
 namespace {
@@ -40,6 +42,23 @@ void BM_SkinLoad(benchmark::State& state) {
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(packed.size()));
 }
 BENCHMARK(BM_SkinLoad)->Unit(benchmark::kMicrosecond);
+
+// The model build alone, members already unpacked and options parsed: the
+// part of a load beside inflation that the loader itself decides.
+void BM_ModelBuildOnly(benchmark::State& state) {
+  auto reader = std::make_unique<TacSkinConvertor>();
+  reader->LendPackedData(EmbeddedSkin());
+  UnpackSkinData(reader);
+  const TacMemIni options(std::string_view(reinterpret_cast<const char*>(reader->Options->data()),
+                                           reader->Options->size()));
+  const PackedImageSource images(*reader);
+  for (auto _ : state) {
+    TsSkinModel model;
+    BuildSkinModel(options, images, SkinBuildSettings{}, model);
+    benchmark::DoNotOptimize(model.ma.data());
+  }
+}
+BENCHMARK(BM_ModelBuildOnly)->Unit(benchmark::kMicrosecond);
 
 // Each member's stream inflated into a fresh buffer of its size, with the
 // member boundaries known in advance: the least any load must do.
