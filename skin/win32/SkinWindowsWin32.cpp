@@ -50,11 +50,11 @@ void SkinWindowsWin32::RedrawHookedWindows() {
 
 void SkinWindowsWin32::InstallHook(TsSkinManager& manager) {
   if (hook_) return;
-  hook_ = std::make_unique<ThreadCbtHook>(manager, [&manager] {
+  hook_ = std::make_unique<ThreadCbtHook>(manager, [this, &manager] {
     engine::HookSettings settings;
     settings.skinnedPopups = manager.SkinnedPopups;
     settings.stdForms = (manager.SkinningRules & srStdForms) != 0;
-    settings.stdDialogs = (manager.SkinningRules & srStdDialogs) != 0;
+    settings.stdDialogs = stdDialogsSkinned_;
     return settings;
   });
 }

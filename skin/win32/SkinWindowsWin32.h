@@ -36,7 +36,6 @@ class SkinWindowsWin32 : public TacSkinWindows {
 
   bool HookInstalled() const { return hook_ && hook_->Installed(); }
   ThreadCbtHook* Hook() const { return hook_.get(); }
-  bool StdDialogsSkinned() const { return stdDialogsSkinned_; }
 
  private:
   const gui::Form& owner_;
@@ -44,6 +43,7 @@ class SkinWindowsWin32 : public TacSkinWindows {
   // ones are remembered to be switched on again.
   std::vector<HWND> frozen_;
   std::unique_ptr<ThreadCbtHook> hook_;
+  // srStdDialogs while the manager is active, as the manager last said.
   bool stdDialogsSkinned_ = false;
 };
 
