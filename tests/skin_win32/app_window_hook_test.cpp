@@ -30,7 +30,9 @@ class Below : public ::testing::Test {
     });
   }
   void TearDown() override { gui::Application::Instance().ReplaceMessageHandler(previous); }
-  LRESULT Send(UINT msg, WPARAM wParam = 0) { return SendMessageW(gui::Application::Instance().Handle(), msg, wParam, 0); }
+  LRESULT Send(UINT msg, WPARAM wParam = 0) {
+    return SendMessageW(gui::Application::Instance().Handle(), msg, wParam, 0);
+  }
 
   gui::MessageHandler previous;
   std::vector<UINT> reached;

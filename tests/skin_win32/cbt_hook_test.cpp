@@ -27,7 +27,9 @@ struct Marker : SkinAttachment {
 
 class HookForm : public gui::Form {
  public:
-  HookForm(const wchar_t* className, gui::BorderStyle border) : gui::Form(Layout(className, border)) { FinishLoading(); }
+  HookForm(const wchar_t* className, gui::BorderStyle border) : gui::Form(Layout(className, border)) {
+    FinishLoading();
+  }
 
  private:
   static gui::FormLayout Layout(const wchar_t* className, gui::BorderStyle border) {
