@@ -101,6 +101,7 @@ void PaintBorderImage(Bitmap& B, Rect R, bool filling, const TCacheInfo& ci, con
           CopyKeyed(B, *source, part.dst.Left, part.dst.Top, updateCorners, ci, kSkinKeyColor, inclusive);
       }
     } else if (masked) {
+      if (CopyMaskedTiled(part.dst, part.src, B, e, keepKeys, *source)) continue;
       Tile(part.dst, part.src, bounds, [&](const Rect& d, const Rect& s) { CopyMasked(d, s, B, e, false, keepKeys, *source); });
     } else if (stretch) {
       if (!part.src.IsEmpty()) PaintPlatform().StretchHalftone(B, part.dst, *source, part.src);

@@ -37,6 +37,14 @@ void AlphaPlain(uint8_t* d, const uint8_t* s, int count, uint8_t alpha) {
   for (int i = 0; i < count; ++i) d[i] = AlphaByte(d[i], s[i], alpha, 255 - alpha);
 }
 
+void MaskPlain(const uint8_t* d, const uint8_t* s, const uint8_t* m, uint8_t* out, int count,
+               uint8_t lift) {
+  for (int i = 0; i < count; ++i) {
+    const int mask = m[i] + lift < 255 ? m[i] + lift : 255;
+    out[i] = static_cast<uint8_t>((d[i] * mask + s[i] * (256 - mask)) >> 8);
+  }
+}
+
 inline uint8_t PercentByte(int s, int d, int weight) {
   const int product = (s - d) * weight;
   int r = s - ((product + kHalf) >> 15);
@@ -129,6 +137,29 @@ __attribute__((target("avx2"))) void AlphaAvx2(uint8_t* d, const uint8_t* s, int
   AlphaPlain(d + i, s + i, count - i, alpha);
 }
 
+__attribute__((target("avx2"))) inline __m256i LoadWords(const uint8_t* p) {
+  return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+}
+
+// In 16-bit lanes d * m + s * (256 - m) is at most 255 * 256, so it never
+// wraps; the saturating add gives min(mask + lift, 255).
+__attribute__((target("avx2"))) void MaskAvx2(const uint8_t* d, const uint8_t* s, const uint8_t* m,
+                                              uint8_t* out, int count, uint8_t lift) {
+  const __m256i full = _mm256_set1_epi16(256);
+  const __m128i lifts = _mm_set1_epi8(static_cast<char>(lift));
+  int i = 0;
+  for (; i + 16 <= count; i += 16) {
+    const __m128i m8 = _mm_adds_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m + i)), lifts);
+    const __m256i mw = _mm256_cvtepu8_epi16(m8);
+    const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(LoadWords(d + i), mw),
+                                         _mm256_mullo_epi16(LoadWords(s + i), _mm256_sub_epi16(full, mw)));
+    const __m256i r = _mm256_srli_epi16(sum, 8);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                     _mm_packus_epi16(_mm256_castsi256_si128(r), _mm256_extracti128_si256(r, 1)));
+  }
+  MaskPlain(d + i, s + i, m + i, out + i, count - i, lift);
+}
+
 // mulhrs gives (d * P + 2^14) >> 15 in one step; ties (low 15 bits of
 // d * P equal to 2^14) are moved to the even result.
 __attribute__((target("avx2"))) void PercentAvx2(const uint8_t* s, const uint8_t* d, uint8_t* out,
@@ -173,6 +204,14 @@ void AlphaBlendBytes(uint8_t* dst, const uint8_t* src, int count, uint8_t alpha)
   if (HasAvx2()) return AlphaAvx2(dst, src, count, alpha);
 #endif
   AlphaPlain(dst, src, count, alpha);
+}
+
+void MaskBlendBytes(const uint8_t* dst, const uint8_t* src, const uint8_t* mask, uint8_t* out,
+                    int count, uint8_t lift) {
+#if WAKESPAN_X86
+  if (HasAvx2()) return MaskAvx2(dst, src, mask, out, count, lift);
+#endif
+  MaskPlain(dst, src, mask, out, count, lift);
 }
 
 int MakePercentWeight(double p) {

@@ -21,6 +21,11 @@ void SelectUnlessKey(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* 
 // bytes.
 void AlphaBlendBytes(uint8_t* dst, const uint8_t* src, int count, uint8_t alpha);
 
+// out[i] = (dst[i] * m + src[i] * (256 - m)) >> 8 with m = min(mask[i] +
+// lift, 255), for `count` bytes. `out` may be `dst`.
+void MaskBlendBytes(const uint8_t* dst, const uint8_t* src, const uint8_t* mask, uint8_t* out,
+                    int count, uint8_t lift);
+
 // The fraction p of a percent blend as 15-bit fixed point: out = s - o(d)
 // with d = s - dst, o(d) = (d * P + 2^14) >> 15, and when d * P is an exact
 // tie (its low 15 bits are 2^14) the result is moved to the even neighbour.

@@ -9,6 +9,7 @@
 #include "skin/pixels/PixelKernels.h"
 #include "skin/pixels/PixelOps.h"
 #include "skin/pixels/RoundHalfEven.h"
+#include "skin/paint/RowFill.h"
 
 namespace wakespan {
 namespace {
@@ -29,7 +30,7 @@ struct MaskedCopy {
   bool faded;                  // every mask channel raised by 100, at most 255
 };
 
-void RunMaskedCopy(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const Bitmap& Src) {
+void MaskedPixels(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const Bitmap& Src) {
   const int sb = Src.BytesPerPixel();
   const int db = B.BytesPerPixel();
   const uint32_t fill = ci.FillColor;
@@ -60,6 +61,63 @@ void RunMaskedCopy(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const
   }
 }
 
+// Writes the fill colour or parent pixel where a source row has the key
+// colour; the other pixels of the row are left to the caller.
+void ReplaceKeyPixels(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const uint8_t* s,
+                      uint8_t* d, int dy) {
+  for (int i = 0; i < job.cols.Count; ++i, s += 3, d += 3) {
+    if (ReadColor24(s) != kSkinKeyColor) continue;
+    uint32_t parent;
+    if (job.onKey == KeyPixel::Fill) {
+      WriteColor24(d, ci.FillColor);
+    } else if (ReadParentPixel(ci, B, job.dstX + job.cols.First + i, dy, &parent)) {
+      WriteColor24(d, parent);
+    }
+  }
+}
+
+// One 24-bit row of job.cols pixels: blended whole into a scratch row, then
+// the pixels whose source is not the key colour are taken over.
+void MaskedRow24(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const uint8_t* s,
+                 const uint8_t* m, int dy) {
+  static thread_local std::vector<uint8_t> mixed;
+  const int bytes = job.cols.Count * 3;
+  const uint8_t lift = job.faded ? 100 : 0;
+  uint8_t* d = B.Row(dy) + (job.dstX + job.cols.First) * 3;
+  if (job.onKey == KeyPixel::Blend) return kernels::MaskBlendBytes(d, s, m, d, bytes, lift);
+  mixed.resize(static_cast<size_t>(bytes));
+  kernels::MaskBlendBytes(d, s, m, mixed.data(), bytes, lift);
+  if (job.onKey != KeyPixel::Keep) ReplaceKeyPixels(job, B, ci, s, d, dy);
+  kernels::SelectUnlessKey(3, s, mixed.data(), d, job.cols.Count, ColorToPixelOrder(kSkinKeyColor));
+}
+
+void MaskedRows24(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const Bitmap& Src) {
+  const int sx0 = (job.srcX + job.cols.First) * 3;
+  for (int j = job.rows.First; j < job.rows.First + job.rows.Count; ++j) {
+    const uint8_t* s = Src.Row(job.srcY + j) + sx0;
+    MaskedRow24(job, B, ci, s, Src.Row(job.srcY + j + job.maskOffset) + sx0, job.dstY + j);
+  }
+}
+
+// `count` pixels of the source row `s` of `width` pixels repeated from
+// pixel `phase` on, into `out`.
+void TileRow(const uint8_t* s, int width, int phase, int count, std::vector<uint8_t>& out) {
+  const int periods = (count + width - 1) / width;
+  out.resize(static_cast<size_t>(periods) * static_cast<size_t>(width) * 3);
+  std::memcpy(out.data(), s + phase * 3, static_cast<size_t>(width - phase) * 3);
+  std::memcpy(out.data() + (width - phase) * 3, s, static_cast<size_t>(phase) * 3);
+  RepeatFirstPixel(out.data(), width * 3, periods);
+}
+
+void RunMaskedCopy(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const Bitmap& Src) {
+  if (job.rows.Count <= 0 || job.cols.Count <= 0) return;
+  if (Src.BytesPerPixel() == 3 && B.BytesPerPixel() == 3 && &Src != &B) {
+    MaskedRows24(job, B, ci, Src);
+  } else {
+    MaskedPixels(job, B, ci, Src);
+  }
+}
+
 long long InclusiveLength(int first, int last) {
   return std::max<long long>(static_cast<long long>(last) - first + 1, 0);
 }
@@ -86,6 +144,35 @@ void CopyMasked(Rect D, Rect Sr, Bitmap& B, const TsMaskData& e, bool updateCorn
     job.onKey = updateCorners ? KeyPixel::Fill : KeyPixel::Keep;
   }
   RunMaskedCopy(job, B, ci, Src);
+}
+
+bool CopyMaskedTiled(Rect D, Rect Sr, Bitmap& B, const TsMaskData& e, const TCacheInfo& ci,
+                     const Bitmap& Src) {
+  const int maskOffset = e.R.Height() / 2;
+  if (B.Format() != PixelFormat::Bgr24 || Src.Format() != PixelFormat::Bgr24 || &B == &Src ||
+      Sr.IsEmpty() || maskOffset < 0 || Sr.Left < 0 || Sr.Top < 0 || Sr.Right > Src.Width() ||
+      Sr.Bottom > Src.Height() - maskOffset)
+    return false;
+  const long long width = static_cast<long long>(D.Right) - D.Left;
+  const long long height = static_cast<long long>(D.Bottom) - D.Top;
+  if (width > Bitmap::kMaxDimension || height > Bitmap::kMaxDimension) return false;
+  MaskedCopy job;
+  job.rows = ClipSpan(D.Top, 0, height, B.Height(), static_cast<int>(std::max(height, 0LL)));
+  job.cols = ClipSpan(D.Left, 0, width, B.Width(), static_cast<int>(std::max(width, 0LL)));
+  if (job.rows.Count <= 0 || job.cols.Count <= 0) return true;
+  job.dstX = D.Left, job.dstY = D.Top;
+  job.maskOffset = maskOffset;
+  job.onKey = ci.Ready ? KeyPixel::Blend : KeyPixel::Keep;
+  job.faded = false;
+  static thread_local std::vector<uint8_t> image, mask;
+  const int sw = Sr.Width(), sh = Sr.Height(), phase = job.cols.First % sw;
+  for (int j = job.rows.First; j < job.rows.First + job.rows.Count; ++j) {
+    const int sy = Sr.Top + j % sh;
+    TileRow(Src.Row(sy) + Sr.Left * 3, sw, phase, job.cols.Count, image);
+    TileRow(Src.Row(sy + maskOffset) + Sr.Left * 3, sw, phase, job.cols.Count, mask);
+    MaskedRow24(job, B, ci, image.data(), mask.data(), D.Top + j);
+  }
+  return true;
 }
 
 void CopyGlyphMasked(Rect Dr, Rect Sr, Bitmap& B, const TsMaskData& e, int g, const Bitmap& Src) {

@@ -34,6 +34,13 @@ namespace wakespan {
 void CopyMasked(Rect D, Rect Sr, Bitmap& B, const TsMaskData& e, bool updateCorners,
                 const TCacheInfo& ci, const Bitmap& Src);
 
+// Lays copies of Sr from D's top-left over D (the last ones cut to D), each
+// as CopyMasked with updateCorners false would, in one pass per row. Only
+// for 24-bit bitmaps (not the same one) and Sr inside Src with its mask
+// rows; otherwise returns false and paints nothing.
+bool CopyMaskedTiled(Rect D, Rect Sr, Bitmap& B, const TsMaskData& e, const TCacheInfo& ci,
+                     const Bitmap& Src);
+
 // Copies the glyph part Sr (inclusive) of Src to Dr (inclusive) of B. With
 // MaskType 0 (or below) it is the plain keyed copy with key 0xFF00FF (key
 // pixels stay). Otherwise the mask lies StateHeight(e) rows below the image:
