@@ -27,6 +27,7 @@ struct Taps {
   std::vector<int> count;   // number of source pixels
   std::vector<int> offset;  // start of each destination pixel's weights
   std::vector<uint32_t> weights;
+  int srcLength = -1, dstLength = -1;  // what they were built for
 };
 
 void BuildTaps(int srcLength, int dstLength, Taps& taps) {
@@ -55,6 +56,15 @@ void BuildTaps(int srcLength, int dstLength, Taps& taps) {
   }
 }
 
+// Rebuilds only when the lengths change: the border painter stretches its
+// parts again and again with the same few lengths.
+void EnsureTaps(int srcLength, int dstLength, Taps& taps) {
+  if (taps.srcLength == srcLength && taps.dstLength == dstLength) return;
+  BuildTaps(srcLength, dstLength, taps);
+  taps.srcLength = srcLength;
+  taps.dstLength = dstLength;
+}
+
 Rect ClipTo(Rect r, const Bitmap& b) {
   r.Left = std::max(r.Left, 0);
   r.Top = std::max(r.Top, 0);
@@ -67,6 +77,32 @@ std::string RectText(const Rect& r) {
   char text[64];
   std::snprintf(text, sizeof text, "%d,%d,%d,%d", r.Left, r.Top, r.Right, r.Bottom);
   return text;
+}
+
+// `count` destination pixels from values scaled by 2^8, rounded.
+void RoundRowDown(const uint32_t* a, uint8_t* d, int count, int db) {
+  for (int x = 0; x < count; ++x, a += 3, d += db) {
+    for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>((a[c] + 128) >> 8);
+    if (db == 4) d[3] = 255;
+  }
+}
+
+// `count` destination pixels from `taps` rows of values scaled by 2^8,
+// `rowStep` values apart, with their weights.
+void WeighRows(const uint32_t* a0, size_t rowStep, const uint32_t* w, int taps, uint8_t* d, int count,
+               int db) {
+  constexpr int kFinal = kShift + 8;
+  for (int x = 0; x < count; ++x, d += db) {
+    uint32_t sum0 = 0, sum1 = 0, sum2 = 0;
+    const uint32_t* a = a0 + x * 3;
+    for (int j = 0; j < taps; ++j, a += rowStep) {
+      sum0 += w[j] * a[0], sum1 += w[j] * a[1], sum2 += w[j] * a[2];
+    }
+    d[0] = static_cast<uint8_t>((sum0 + (1u << (kFinal - 1))) >> kFinal);
+    d[1] = static_cast<uint8_t>((sum1 + (1u << (kFinal - 1))) >> kFinal);
+    d[2] = static_cast<uint8_t>((sum2 + (1u << (kFinal - 1))) >> kFinal);
+    if (db == 4) d[3] = 255;
+  }
 }
 
 Bitmap* Target(DeviceContext dc) { return static_cast<Bitmap*>(dc.Handle); }
@@ -99,8 +135,11 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
     allUniform = allUniform && same == sw;
   }
   // With every source row of one colour only the first column is needed.
-  if (!allUniform) BuildTaps(sw, dw, columns);
-  BuildTaps(sh, dh, rows);
+  // An axis of equal lengths has one tap of weight kOne per pixel: columns
+  // then give the source value scaled by 2^8, rows (value + 2^7) >> 8.
+  const bool sameColumns = sw == dw, sameRows = sh == dh;
+  if (!allUniform && !sameColumns) EnsureTaps(sw, dw, columns);
+  EnsureTaps(sh, dh, rows);
   across.resize(size_t(sh) * size_t(dw) * 3);
   for (int y = 0; y < sh; ++y) {
     const uint8_t* s = Src.Row(Sr.Top + y) + Sr.Left * sb;
@@ -109,6 +148,11 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
       const uint32_t value[3] = {uint32_t(s[0]) << 8, uint32_t(s[1]) << 8, uint32_t(s[2]) << 8};
       for (int x = x0; x < (allUniform ? x0 + 1 : x1); ++x)
         out[x * 3] = value[0], out[x * 3 + 1] = value[1], out[x * 3 + 2] = value[2];
+      continue;
+    }
+    if (sameColumns) {
+      for (int x = x0; x < x1; ++x)
+        for (int c = 0; c < 3; ++c) out[x * 3 + c] = uint32_t(s[x * sb + c]) << 8;
       continue;
     }
     for (int x = x0; x < x1; ++x) {
@@ -124,7 +168,6 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
       out[x * 3 + 2] = (sum2 + (1u << (kDown - 1))) >> kDown;
     }
   }
-  constexpr int kFinal = kShift + 8;
   for (int y = visible.Top - Dr.Top; y < visible.Bottom - Dr.Top; ++y) {
     uint8_t* d = B.Row(Dr.Top + y) + visible.Left * db;
     const uint32_t* w = &rows.weights[size_t(rows.offset[size_t(y)])];
@@ -135,16 +178,10 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
     // From rows of one colour each, the destination row is one colour too:
     // its first pixel is computed and copied along.
     const int pixels = flat ? 1 : x1 - x0;
-    for (int x = x0; x < x0 + pixels; ++x, d += db) {
-      uint32_t sum0 = 0, sum1 = 0, sum2 = 0;
-      const uint32_t* a = a0 + x * 3;
-      for (int j = 0; j < count; ++j, a += size_t(dw) * 3) {
-        sum0 += w[j] * a[0], sum1 += w[j] * a[1], sum2 += w[j] * a[2];
-      }
-      d[0] = static_cast<uint8_t>((sum0 + (1u << (kFinal - 1))) >> kFinal);
-      d[1] = static_cast<uint8_t>((sum1 + (1u << (kFinal - 1))) >> kFinal);
-      d[2] = static_cast<uint8_t>((sum2 + (1u << (kFinal - 1))) >> kFinal);
-      if (db == 4) d[3] = 255;
+    if (sameRows) {
+      RoundRowDown(a0 + x0 * 3, d, pixels, db);
+    } else {
+      WeighRows(a0 + x0 * 3, size_t(dw) * 3, w, count, d, pixels, db);
     }
     if (flat) RepeatFirstPixel(B.Row(Dr.Top + y) + visible.Left * db, db, x1 - x0);
   }
