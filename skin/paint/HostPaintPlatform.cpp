@@ -139,7 +139,7 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
   // then give the source value scaled by 2^8, rows (value + 2^7) >> 8.
   const bool sameColumns = sw == dw, sameRows = sh == dh;
   if (!allUniform && !sameColumns) EnsureTaps(sw, dw, columns);
-  EnsureTaps(sh, dh, rows);
+  if (!sameRows) EnsureTaps(sh, dh, rows);
   across.resize(size_t(sh) * size_t(dw) * 3);
   for (int y = 0; y < sh; ++y) {
     const uint8_t* s = Src.Row(Sr.Top + y) + Sr.Left * sb;
@@ -170,17 +170,18 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
   }
   for (int y = visible.Top - Dr.Top; y < visible.Bottom - Dr.Top; ++y) {
     uint8_t* d = B.Row(Dr.Top + y) + visible.Left * db;
-    const uint32_t* w = &rows.weights[size_t(rows.offset[size_t(y)])];
-    const int count = rows.count[size_t(y)];
-    const uint32_t* a0 = &across[size_t(rows.first[size_t(y)]) * size_t(dw) * 3];
+    const int first = sameRows ? y : rows.first[size_t(y)];
+    const int count = sameRows ? 1 : rows.count[size_t(y)];
+    const uint32_t* a0 = &across[size_t(first) * size_t(dw) * 3];
     bool flat = true;
-    for (int j = 0; j < count; ++j) flat = flat && uniform[size_t(rows.first[size_t(y)] + j)];
+    for (int j = 0; j < count; ++j) flat = flat && uniform[size_t(first + j)];
     // From rows of one colour each, the destination row is one colour too:
     // its first pixel is computed and copied along.
     const int pixels = flat ? 1 : x1 - x0;
     if (sameRows) {
       RoundRowDown(a0 + x0 * 3, d, pixels, db);
     } else {
+      const uint32_t* w = &rows.weights[size_t(rows.offset[size_t(y)])];
       WeighRows(a0 + x0 * 3, size_t(dw) * 3, w, count, d, pixels, db);
     }
     if (flat) RepeatFirstPixel(B.Row(Dr.Top + y) + visible.Left * db, db, x1 - x0);
