@@ -10,6 +10,8 @@
 #include "platform/gui/Application.h"
 #include "skin/decode/ImageDecode.h"
 #include "skin/engine/StartupRules.h"
+#include "skin/paint/sPaintPlatform.h"
+#include "skin/win32/PaintPlatformWin32.h"
 #include "skin/win32/ResourceData.h"
 
 namespace wakespan {
@@ -58,6 +60,8 @@ void StartEngine() {
   started = true;
   EngineGlobals& globals = Globals();
   globals.ntFamily = engine::IsNtFamily(PlatformId());
+  // Painting stretches, fills gradients and writes text through GDI.
+  SetPaintPlatform(&Win32PaintPlatform());
   globals.activeShadow = LoadPngResource(L"ACSHDA");
   globals.inactiveShadow = LoadPngResource(L"ACSHDI");
   if (engine::AsksForVersion(Arguments()))
