@@ -87,6 +87,28 @@ void RoundRowDown(const uint32_t* a, uint8_t* d, int count, int db) {
   }
 }
 
+// Columns x0..x1 of one source row of `sb`-byte pixels, as values scaled by
+// 2^8. The taps are read through local pointers: the stores to `out` could
+// otherwise alias them and force a reload of every vector on each pixel.
+void WeighColumns(const uint8_t* s, int sb, const Taps& taps, int x0, int x1, uint32_t* out) {
+  const int* first = taps.first.data();
+  const int* count = taps.count.data();
+  const int* offset = taps.offset.data();
+  const uint32_t* weights = taps.weights.data();
+  constexpr int kDown = kShift - 8;
+  for (int x = x0; x < x1; ++x) {
+    uint32_t sum0 = 0, sum1 = 0, sum2 = 0;
+    const uint32_t* w = weights + offset[x];
+    const uint8_t* p = s + first[x] * sb;
+    for (int i = 0; i < count[x]; ++i, p += sb) {
+      sum0 += w[i] * p[0], sum1 += w[i] * p[1], sum2 += w[i] * p[2];
+    }
+    out[x * 3] = (sum0 + (1u << (kDown - 1))) >> kDown;
+    out[x * 3 + 1] = (sum1 + (1u << (kDown - 1))) >> kDown;
+    out[x * 3 + 2] = (sum2 + (1u << (kDown - 1))) >> kDown;
+  }
+}
+
 // `count` destination pixels from `taps` rows of values scaled by 2^8,
 // `rowStep` values apart, with their weights.
 void WeighRows(const uint32_t* a0, size_t rowStep, const uint32_t* w, int taps, uint8_t* d, int count,
@@ -155,18 +177,7 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
         for (int c = 0; c < 3; ++c) out[x * 3 + c] = uint32_t(s[x * sb + c]) << 8;
       continue;
     }
-    for (int x = x0; x < x1; ++x) {
-      uint32_t sum0 = 0, sum1 = 0, sum2 = 0;
-      const uint32_t* w = &columns.weights[size_t(columns.offset[size_t(x)])];
-      const uint8_t* p = s + columns.first[size_t(x)] * sb;
-      for (int i = 0; i < columns.count[size_t(x)]; ++i, p += sb) {
-        sum0 += w[i] * p[0], sum1 += w[i] * p[1], sum2 += w[i] * p[2];
-      }
-      constexpr int kDown = kShift - 8;
-      out[x * 3] = (sum0 + (1u << (kDown - 1))) >> kDown;
-      out[x * 3 + 1] = (sum1 + (1u << (kDown - 1))) >> kDown;
-      out[x * 3 + 2] = (sum2 + (1u << (kDown - 1))) >> kDown;
-    }
+    WeighColumns(s, sb, columns, x0, x1, out);
   }
   for (int y = visible.Top - Dr.Top; y < visible.Bottom - Dr.Top; ++y) {
     uint8_t* d = B.Row(Dr.Top + y) + visible.Left * db;
