@@ -48,6 +48,11 @@ void Vertical(Bitmap& B, const Rect& R, const TsGradArray& G, int extra) {
   const int last = R.Bottom - 1;
   const long long height = static_cast<long long>(R.Height()) + extra;
   int start = R.Top + extra;
+  // A row of the same pixel as the row painted before it is one copy of
+  // that row: the colour changes only every few rows.
+  const uint8_t* previous = nullptr;
+  uint8_t previousPixel[4] = {};
+  const size_t rowBytes = static_cast<size_t>(R.Width()) * bytes;
   for (size_t i = 0; i < G.size(); ++i) {
     long long end = i + 1 == G.size() ? last : start + G[i].Percent * height / 100;
     // A segment cut at the last row onto its own start means the bottom is
@@ -60,7 +65,15 @@ void Vertical(Bitmap& B, const Rect& R, const TsGradArray& G, int extra) {
       uint8_t pixel[4];
       for (int y = start; y <= end; ++y) {
         ramp.Next(pixel);
-        if (y >= R.Top) FillRow(B.Row(y) + R.Left * bytes, R.Width(), bytes, pixel);
+        if (y < R.Top) continue;
+        uint8_t* row = B.Row(y) + R.Left * bytes;
+        if (previous != nullptr && previous != row && std::memcmp(pixel, previousPixel, 4) == 0) {
+          std::memcpy(row, previous, rowBytes);
+        } else {
+          FillRow(row, R.Width(), bytes, pixel);
+        }
+        previous = row;
+        std::memcpy(previousPixel, pixel, 4);
       }
     }
     start = static_cast<int>(end);
