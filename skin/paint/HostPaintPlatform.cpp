@@ -8,6 +8,7 @@
 
 #include "skin/data/sSysColors.h"
 #include "skin/paint/RowFill.h"
+#include "skin/paint/ScratchBuffer.h"
 #include "skin/pixels/PixelOps.h"
 #include "skin/pixels/sGraphUtils.h"
 
@@ -147,7 +148,7 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
   static thread_local std::vector<uint8_t> uniform;
   const int sb = Src.BytesPerPixel(), db = B.BytesPerPixel();
   const int x0 = visible.Left - Dr.Left, x1 = visible.Right - Dr.Left;
-  uniform.resize(size_t(sh));
+  ScratchOf(uniform, size_t(sh));
   bool allUniform = true;
   for (int y = 0; y < sh; ++y) {
     const uint8_t* s = Src.Row(Sr.Top + y) + Sr.Left * sb;
@@ -162,7 +163,7 @@ void HostPaintPlatform::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, R
   const bool sameColumns = sw == dw, sameRows = sh == dh;
   if (!allUniform && !sameColumns) EnsureTaps(sw, dw, columns);
   if (!sameRows) EnsureTaps(sh, dh, rows);
-  across.resize(size_t(sh) * size_t(dw) * 3);
+  ScratchOf(across, size_t(sh) * size_t(dw) * 3);
   for (int y = 0; y < sh; ++y) {
     const uint8_t* s = Src.Row(Sr.Top + y) + Sr.Left * sb;
     uint32_t* out = &across[size_t(y) * size_t(dw) * 3];

@@ -10,6 +10,7 @@
 #include "skin/pixels/PixelOps.h"
 #include "skin/pixels/RoundHalfEven.h"
 #include "skin/paint/RowFill.h"
+#include "skin/paint/ScratchBuffer.h"
 
 namespace wakespan {
 namespace {
@@ -85,10 +86,10 @@ void MaskedRow24(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const u
   const uint8_t lift = job.faded ? 100 : 0;
   uint8_t* d = B.Row(dy) + (job.dstX + job.cols.First) * 3;
   if (job.onKey == KeyPixel::Blend) return kernels::MaskBlendBytes(d, s, m, d, bytes, lift);
-  mixed.resize(static_cast<size_t>(bytes));
-  kernels::MaskBlendBytes(d, s, m, mixed.data(), bytes, lift);
+  uint8_t* out = ScratchOf(mixed, static_cast<size_t>(bytes));
+  kernels::MaskBlendBytes(d, s, m, out, bytes, lift);
   if (job.onKey != KeyPixel::Keep) ReplaceKeyPixels(job, B, ci, s, d, dy);
-  kernels::SelectUnlessKey(3, s, mixed.data(), d, job.cols.Count, ColorToPixelOrder(kSkinKeyColor));
+  kernels::SelectUnlessKey(3, s, out, d, job.cols.Count, ColorToPixelOrder(kSkinKeyColor));
 }
 
 void MaskedRows24(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const Bitmap& Src) {
@@ -100,13 +101,14 @@ void MaskedRows24(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const 
 }
 
 // `count` pixels of the source row `s` of `width` pixels repeated from
-// pixel `phase` on, into `out`.
-void TileRow(const uint8_t* s, int width, int phase, int count, std::vector<uint8_t>& out) {
+// pixel `phase` on, in `buffer`.
+const uint8_t* TileRow(const uint8_t* s, int width, int phase, int count, std::vector<uint8_t>& buffer) {
   const int periods = (count + width - 1) / width;
-  out.resize(static_cast<size_t>(periods) * static_cast<size_t>(width) * 3);
-  std::memcpy(out.data(), s + phase * 3, static_cast<size_t>(width - phase) * 3);
-  std::memcpy(out.data() + (width - phase) * 3, s, static_cast<size_t>(phase) * 3);
-  RepeatFirstPixel(out.data(), width * 3, periods);
+  uint8_t* out = ScratchOf(buffer, static_cast<size_t>(periods) * static_cast<size_t>(width) * 3);
+  std::memcpy(out, s + phase * 3, static_cast<size_t>(width - phase) * 3);
+  std::memcpy(out + (width - phase) * 3, s, static_cast<size_t>(phase) * 3);
+  RepeatFirstPixel(out, width * 3, periods);
+  return out;
 }
 
 void RunMaskedCopy(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const Bitmap& Src) {
@@ -168,9 +170,9 @@ bool CopyMaskedTiled(Rect D, Rect Sr, Bitmap& B, const TsMaskData& e, const TCac
   const int sw = Sr.Width(), sh = Sr.Height(), phase = job.cols.First % sw;
   for (int j = job.rows.First; j < job.rows.First + job.rows.Count; ++j) {
     const int sy = Sr.Top + j % sh;
-    TileRow(Src.Row(sy) + Sr.Left * 3, sw, phase, job.cols.Count, image);
-    TileRow(Src.Row(sy + maskOffset) + Sr.Left * 3, sw, phase, job.cols.Count, mask);
-    MaskedRow24(job, B, ci, image.data(), mask.data(), D.Top + j);
+    const uint8_t* s = TileRow(Src.Row(sy) + Sr.Left * 3, sw, phase, job.cols.Count, image);
+    const uint8_t* m = TileRow(Src.Row(sy + maskOffset) + Sr.Left * 3, sw, phase, job.cols.Count, mask);
+    MaskedRow24(job, B, ci, s, m, D.Top + j);
   }
   return true;
 }
