@@ -100,16 +100,16 @@ void MaskedRows24(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const 
   }
 }
 
-// `count` pixels of the source row `s` of `width` pixels repeated from
-// pixel `phase` on, in `buffer`.
-const uint8_t* TileRow(const uint8_t* s, int width, int phase, int count, std::vector<uint8_t>& buffer) {
-  const int periods = (count + width - 1) / width;
-  uint8_t* out = ScratchOf(buffer, static_cast<size_t>(periods) * static_cast<size_t>(width) * 3);
+// The source row `s` of `width` pixels repeated from pixel `phase` on,
+// `periods` times into `out`.
+void TileRow(const uint8_t* s, int width, int phase, int periods, uint8_t* out) {
   std::memcpy(out, s + phase * 3, static_cast<size_t>(width - phase) * 3);
   std::memcpy(out + (width - phase) * 3, s, static_cast<size_t>(phase) * 3);
   RepeatFirstPixel(out, width * 3, periods);
-  return out;
 }
+
+// At most this many bytes of tiled rows are kept for reuse.
+constexpr size_t kKeptTiles = 1 << 20;
 
 void RunMaskedCopy(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const Bitmap& Src) {
   if (job.rows.Count <= 0 || job.cols.Count <= 0) return;
@@ -166,13 +166,31 @@ bool CopyMaskedTiled(Rect D, Rect Sr, Bitmap& B, const TsMaskData& e, const TCac
   job.maskOffset = maskOffset;
   job.onKey = ci.Ready ? KeyPixel::Blend : KeyPixel::Keep;
   job.faded = false;
-  static thread_local std::vector<uint8_t> image, mask;
   const int sw = Sr.Width(), sh = Sr.Height(), phase = job.cols.First % sw;
+  // Rows that stay within one copy of Sr are read in place. The others are
+  // tiled into scratch rows (image, then mask), each source row once when
+  // it serves several destination rows and the tiles stay small.
+  const bool wraps = phase + job.cols.Count > sw;
+  const int periods = (job.cols.Count + sw - 1) / sw;
+  const size_t rowBytes = static_cast<size_t>(periods) * static_cast<size_t>(sw) * 3;
+  const bool keep = job.rows.Count > sh && static_cast<size_t>(sh) * rowBytes * 2 <= kKeptTiles;
+  static thread_local std::vector<uint8_t> tiles;
+  uint8_t* tiled = wraps ? ScratchOf(tiles, static_cast<size_t>(keep ? sh : 1) * rowBytes * 2) : nullptr;
   for (int j = job.rows.First; j < job.rows.First + job.rows.Count; ++j) {
     const int sy = Sr.Top + j % sh;
-    const uint8_t* s = TileRow(Src.Row(sy) + Sr.Left * 3, sw, phase, job.cols.Count, image);
-    const uint8_t* m = TileRow(Src.Row(sy + maskOffset) + Sr.Left * 3, sw, phase, job.cols.Count, mask);
-    MaskedRow24(job, B, ci, s, m, D.Top + j);
+    const uint8_t* s = Src.Row(sy) + Sr.Left * 3;
+    const uint8_t* m = Src.Row(sy + maskOffset) + Sr.Left * 3;
+    if (wraps) {
+      const int visit = j - job.rows.First;
+      uint8_t* t = tiled + (keep ? visit % sh : 0) * rowBytes * 2;
+      if (!keep || visit < sh) {
+        TileRow(s, sw, phase, periods, t);
+        TileRow(m, sw, phase, periods, t + rowBytes);
+      }
+      MaskedRow24(job, B, ci, t, t + rowBytes, D.Top + j);
+    } else {
+      MaskedRow24(job, B, ci, s + phase * 3, m + phase * 3, D.Top + j);
+    }
   }
   return true;
 }
