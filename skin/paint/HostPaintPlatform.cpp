@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "skin/data/sSysColors.h"
-#include "skin/paint/RowFill.h"
-#include "skin/paint/ScratchBuffer.h"
 #include "skin/pixels/PixelOps.h"
+#include "skin/pixels/RowFill.h"
+#include "skin/pixels/ScratchBuffer.h"
 #include "skin/pixels/sGraphUtils.h"
 
 namespace wakespan {

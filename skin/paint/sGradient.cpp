@@ -4,10 +4,10 @@
 #include <cstring>
 #include <vector>
 
-#include "skin/paint/RowFill.h"
 #include "skin/paint/sPaintPlatform.h"
 #include "skin/pixels/PixelOps.h"
 #include "skin/pixels/RoundHalfEven.h"
+#include "skin/pixels/RowFill.h"
 
 namespace wakespan {
 namespace {

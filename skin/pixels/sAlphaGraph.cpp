@@ -9,8 +9,8 @@
 #include "skin/pixels/PixelKernels.h"
 #include "skin/pixels/PixelOps.h"
 #include "skin/pixels/RoundHalfEven.h"
-#include "skin/paint/RowFill.h"
-#include "skin/paint/ScratchBuffer.h"
+#include "skin/pixels/RowFill.h"
+#include "skin/pixels/ScratchBuffer.h"
 
 namespace wakespan {
 namespace {
