@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "platform/gui/Application.h"
-#include "skin/win32/EngineStartup.h"
+#include "skin/win32/manager/EngineStartup.h"
 #include "windows/About.h"
 #include "windows/CountDown.h"
 #include "windows/Forms.h"

@@ -7,7 +7,7 @@
 #include "platform/win32/WideText.h"
 #include "schedule/ClockTexts.h"
 #include "schedule/SettingsStore.h"
-#include "skin/win32/ResourceData.h"
+#include "skin/win32/manager/ResourceData.h"
 #include "windows/Forms.h"
 #include "windows/About.h"
 #include "windows/ActionDispatch.h"

@@ -13,7 +13,7 @@
 #include "platform/gui/Timer.h"
 #include "schedule/PowerActions.h"
 #include "schedule/Settings.h"
-#include "skin/win32/SkinManagerComponent.h"
+#include "skin/win32/manager/SkinManagerComponent.h"
 #include "windows/FixedForm.h"
 
 class TMainform : public FixedForm, private schedule::ActionSink {

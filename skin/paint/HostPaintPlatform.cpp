@@ -270,4 +270,57 @@ void HostPaintPlatform::MoveViewportOrigin(DeviceContext, int dx, int dy) {
 
 void HostPaintPlatform::IntersectClip(DeviceContext, Rect R) { DCLog.push_back("clip " + RectText(R)); }
 
+namespace {
+
+constexpr uint32_t kWordBreak = 0x10, kSingleLine = 0x20, kNoPrefix = 0x800;
+
+// Characters a line shows: without kNoPrefix "&x" shows x and "&&" one '&'.
+int ShownLength(std::u16string_view line, uint32_t format) {
+  if (format & kNoPrefix) return static_cast<int>(line.size());
+  int shown = 0;
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == u'&' && i + 1 < line.size()) ++i;
+    ++shown;
+  }
+  return shown;
+}
+
+}  // namespace
+
+Size HostPaintPlatform::MeasureText(FontRef, std::u16string_view text, uint32_t format, int widthLimit) {
+  const int limit = (format & kWordBreak) && widthLimit > 0 ? widthLimit / kCharWidth : 0;
+  int lines = 0, widest = 0;
+  const auto addLine = [&](std::u16string_view line) {
+    ++lines;
+    widest = std::max(widest, ShownLength(line, format));
+  };
+  size_t start = 0;
+  while (true) {
+    const size_t end = (format & kSingleLine) ? text.size() : std::min(text.find(u'\n', start), text.size());
+    std::u16string_view line = text.substr(start, end - start);
+    // Word breaking: a line longer than the limit breaks at its last blank
+    // that fits, or inside a word that alone is too long.
+    while (limit > 0 && ShownLength(line, format) > limit) {
+      size_t cut = line.rfind(u' ', size_t(limit));
+      if (cut == std::u16string_view::npos || cut == 0) cut = size_t(limit);
+      addLine(line.substr(0, cut));
+      line = line.substr(std::min(line.size(), cut + (line[cut] == u' ' ? 1 : 0)));
+    }
+    addLine(line);
+    if (end >= text.size()) break;
+    start = end + 1;
+  }
+  if (text.empty()) return Size{0, 0};
+  return Size{widest * kCharWidth, lines * kCharHeight};
+}
+
+DeviceContext HostPaintPlatform::OpenBitmapCanvas(Bitmap& B, Rect area, FontRef) {
+  DCLog.push_back("canvas " + RectText(area));
+  return HostDC(B);
+}
+
+void HostPaintPlatform::CloseBitmapCanvas(DeviceContext) { DCLog.push_back("canvas closed"); }
+
+void HostPaintPlatform::DrawFocusRect(DeviceContext, Rect R) { FocusRects.push_back(R); }
+
 }  // namespace wakespan

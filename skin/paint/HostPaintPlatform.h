@@ -1,7 +1,9 @@
 // The platform drawing calls on plain bitmaps: an area-averaging stretch, a
 // triangle fill and device contexts that are bitmaps (DeviceContext::Handle
 // is a Bitmap*). Text is not rasterised: each call is recorded, so tests can
-// see what would have been drawn where and in which colour.
+// see what would have been drawn where and in which colour; measuring gives
+// every character a kCharWidth x kCharHeight cell, lines break at '\n' and,
+// with word breaking, before a word that would pass the width limit.
 #pragma once
 
 #include <string>
@@ -23,6 +25,10 @@ class HostPaintPlatform : public TacPaintPlatform {
   // "origin -3,-4", "clip 0,0,5,5", "restore 1", "fill 0,0,5,5 #FF0000".
   std::vector<std::string> DCLog;
   std::vector<TextCall> TextCalls;
+  std::vector<Rect> FocusRects;
+
+  static constexpr int kCharWidth = 7;
+  static constexpr int kCharHeight = 13;
 
   void StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, Rect Sr) override;
   bool FillTriangles(Bitmap& B, const GradientVertex* vertices, int vertexCount,
@@ -35,6 +41,10 @@ class HostPaintPlatform : public TacPaintPlatform {
   void RestoreDCState(DeviceContext dc, int saved) override;
   void MoveViewportOrigin(DeviceContext dc, int dx, int dy) override;
   void IntersectClip(DeviceContext dc, Rect R) override;
+  Size MeasureText(FontRef font, std::u16string_view text, uint32_t format, int widthLimit) override;
+  DeviceContext OpenBitmapCanvas(Bitmap& B, Rect area, FontRef font) override;
+  void CloseBitmapCanvas(DeviceContext dc) override;
+  void DrawFocusRect(DeviceContext dc, Rect R) override;
 
  private:
   int saves_ = 0;

@@ -21,6 +21,13 @@ struct DeviceContext {
   explicit operator bool() const { return Handle != nullptr; }
 };
 
+// A platform font, not owned: an HFONT on Windows; none is the platform's
+// default GUI font. The host implementation measures every character as a
+// fixed cell whatever the font.
+struct FontRef {
+  void* Handle = nullptr;
+};
+
 // A vertex of the triangle gradient: channels as 16-bit values (8-bit value
 // times 256), as the platform's triangle fill takes them.
 struct GradientVertex {
@@ -54,12 +61,36 @@ class TacPaintPlatform {
   virtual void RestoreDCState(DeviceContext dc, int saved) = 0;
   virtual void MoveViewportOrigin(DeviceContext dc, int dx, int dy) = 0;
   virtual void IntersectClip(DeviceContext dc, Rect R) = 0;
+
+  // The size DrawTextW with DT_CALCRECT gives `text` in `font` with
+  // `format`; a word-breaking format breaks at widthLimit (0: no limit).
+  virtual Size MeasureText(FontRef font, std::u16string_view text, uint32_t format, int widthLimit) = 0;
+  // A device context with `font` selected that draws into `area` of B, in
+  // B's coordinates; what is drawn reaches B when the canvas is closed.
+  virtual DeviceContext OpenBitmapCanvas(Bitmap& B, Rect area, FontRef font) = 0;
+  virtual void CloseBitmapCanvas(DeviceContext dc) = 0;
+  // The dotted focus rectangle (drawn by inverting, as DrawFocusRect does).
+  virtual void DrawFocusRect(DeviceContext dc, Rect R) = 0;
 };
 
 // The implementation in use; the host one unless another was installed.
 TacPaintPlatform& PaintPlatform();
 // Installs `platform` (not owned); null goes back to the host implementation.
 void SetPaintPlatform(TacPaintPlatform* platform);
+
+// A device context drawing into part of a bitmap, closed with the guard.
+class BitmapCanvas {
+ public:
+  BitmapCanvas(Bitmap& B, Rect area, FontRef font) : dc_(PaintPlatform().OpenBitmapCanvas(B, area, font)) {}
+  ~BitmapCanvas() { PaintPlatform().CloseBitmapCanvas(dc_); }
+  BitmapCanvas(const BitmapCanvas&) = delete;
+  BitmapCanvas& operator=(const BitmapCanvas&) = delete;
+
+  DeviceContext Dc() const { return dc_; }
+
+ private:
+  DeviceContext dc_;
+};
 
 // Saves a device context's state for the lifetime of the guard.
 class DCStateGuard {

@@ -9,11 +9,6 @@
 namespace wakespan {
 namespace {
 
-Rect Intersect(const Rect& a, const Rect& b) {
-  return Rect{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-              std::min(a.Bottom, b.Bottom)};
-}
-
 // The grid line at or before `value` of a grid of `step` through `origin`.
 long long GridStart(long long value, long long origin, long long step) {
   long long cells = (value - origin) / step;

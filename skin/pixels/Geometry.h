@@ -31,6 +31,14 @@ inline bool operator==(const Rect& a, const Rect& b) {
 }
 inline bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
 
+// The common part of two rectangles; empty ones come out with zero size.
+inline Rect Intersect(const Rect& a, const Rect& b) {
+  Rect r{a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
+         a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+  if (r.IsEmpty()) r = Rect{r.Left, r.Top, r.Left, r.Top};
+  return r;
+}
+
 // The part of a run of `count` positions, starting at `dst` in a destination
 // of `dstSize` and at `src` in a source of `srcSize`, that lies inside both:
 // offsets First .. First + Count - 1 of the run. Wide arithmetic keeps huge

@@ -6,9 +6,9 @@
 #include "platform/gui/Form.h"
 #include "skin/data/acSkinWindows.h"
 #include "skin/engine/EngineCommands.h"
-#include "skin/win32/AppWindowHook.h"
-#include "skin/win32/EngineStartup.h"
-#include "skin/win32/SkinFactories.h"
+#include "skin/win32/manager/AppWindowHook.h"
+#include "skin/win32/manager/EngineStartup.h"
+#include "skin/win32/manager/SkinFactories.h"
 
 namespace {
 

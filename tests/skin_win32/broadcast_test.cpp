@@ -8,8 +8,8 @@
 #include "platform/gui/StdControls.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/engine/EngineCommands.h"
-#include "skin/win32/EngineLists.h"
-#include "skin/win32/SkinWindowsWin32.h"
+#include "skin/win32/manager/EngineLists.h"
+#include "skin/win32/manager/SkinWindowsWin32.h"
 
 namespace {
 

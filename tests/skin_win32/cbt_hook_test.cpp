@@ -10,9 +10,9 @@
 #include "platform/gui/Form.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/engine/EngineCommands.h"
-#include "skin/win32/CbtHook.h"
-#include "skin/win32/EngineLists.h"
-#include "skin/win32/SkinFactories.h"
+#include "skin/win32/manager/CbtHook.h"
+#include "skin/win32/manager/EngineLists.h"
+#include "skin/win32/manager/SkinFactories.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/sSectionPaint.h"
 #include "skin/pixels/sGraphUtils.h"
-#include "skin/win32/PaintPlatformWin32.h"
+#include "skin/win32/manager/PaintPlatformWin32.h"
 
 namespace wakespan {
 namespace {

@@ -6,9 +6,9 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
 #include "skin/engine/EngineCommands.h"
-#include "skin/win32/EngineStartup.h"
-#include "skin/win32/SkinFactories.h"
-#include "skin/win32/SkinManagerComponent.h"
+#include "skin/win32/manager/EngineStartup.h"
+#include "skin/win32/manager/SkinFactories.h"
+#include "skin/win32/manager/SkinManagerComponent.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "skin/win32/SkinManagerComponent.h"
+#include "skin/win32/manager/SkinManagerComponent.h"
 
 #include <windows.h>
 
 #include "platform/gui/Form.h"
 #include "platform/Text.h"
 #include "platform/win32/WideText.h"
-#include "skin/win32/EngineStartup.h"
+#include "skin/win32/manager/EngineStartup.h"
 
 namespace wakespan {
 

@@ -1,4 +1,4 @@
-#include "skin/win32/ResourceData.h"
+#include "skin/win32/manager/ResourceData.h"
 
 #include <windows.h>
 

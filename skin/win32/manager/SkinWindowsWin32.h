@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "skin/data/acSkinWindows.h"
-#include "skin/win32/CbtHook.h"
+#include "skin/win32/manager/CbtHook.h"
 
 namespace gui {
 class Form;

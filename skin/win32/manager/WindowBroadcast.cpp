@@ -1,11 +1,11 @@
-#include "skin/win32/WindowBroadcast.h"
+#include "skin/win32/manager/WindowBroadcast.h"
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
 #include "skin/data/acSkinWindows.h"
 #include "skin/engine/BroadcastWalk.h"
 #include "skin/engine/EngineCommands.h"
-#include "skin/win32/EngineLists.h"
+#include "skin/win32/manager/EngineLists.h"
 
 namespace wakespan {
 

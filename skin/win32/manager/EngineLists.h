@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "skin/engine/HookRules.h"
-#include "skin/win32/SkinFactories.h"
+#include "skin/win32/manager/SkinFactories.h"
 
 namespace wakespan {
 

@@ -1,6 +1,7 @@
 // The painting layer's platform calls through GDI: the halftone stretch
 // (StretchDIBits in HALFTONE mode), the triangle gradient (GradientFill of
-// msimg32, looked up at run time), DrawTextW and the device-context state.
+// msimg32, looked up at run time), DrawTextW and the device-context state;
+// bitmap canvases are DIB sections holding a copy of the part drawn into.
 #pragma once
 
 #include "skin/paint/sPaintPlatform.h"
@@ -19,6 +20,10 @@ class PaintPlatformWin32 : public TacPaintPlatform {
   void RestoreDCState(DeviceContext dc, int saved) override;
   void MoveViewportOrigin(DeviceContext dc, int dx, int dy) override;
   void IntersectClip(DeviceContext dc, Rect R) override;
+  Size MeasureText(FontRef font, std::u16string_view text, uint32_t format, int widthLimit) override;
+  DeviceContext OpenBitmapCanvas(Bitmap& B, Rect area, FontRef font) override;
+  void CloseBitmapCanvas(DeviceContext dc) override;
+  void DrawFocusRect(DeviceContext dc, Rect R) override;
 };
 
 // The one instance, for SetPaintPlatform at start-up.

@@ -1,9 +1,9 @@
-#include "skin/win32/AppWindowHook.h"
+#include "skin/win32/manager/AppWindowHook.h"
 
 #include "platform/gui/Application.h"
 #include "skin/engine/EngineCommands.h"
-#include "skin/win32/SkinFactories.h"
-#include "skin/win32/WindowBroadcast.h"
+#include "skin/win32/manager/SkinFactories.h"
+#include "skin/win32/manager/WindowBroadcast.h"
 
 namespace wakespan {
 

@@ -1,4 +1,4 @@
-#include "skin/win32/SkinWindowsWin32.h"
+#include "skin/win32/manager/SkinWindowsWin32.h"
 
 #include <utility>
 
@@ -7,8 +7,8 @@
 #include "platform/win32/WideText.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/engine/EngineCommands.h"
-#include "skin/win32/EngineLists.h"
-#include "skin/win32/WindowBroadcast.h"
+#include "skin/win32/manager/EngineLists.h"
+#include "skin/win32/manager/WindowBroadcast.h"
 
 namespace wakespan {
 

@@ -1,4 +1,4 @@
-#include "skin/win32/EngineLists.h"
+#include "skin/win32/manager/EngineLists.h"
 
 #include <utility>
 

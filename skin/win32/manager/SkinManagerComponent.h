@@ -10,8 +10,8 @@
 
 #include "platform/gui/Component.h"
 #include "skin/data/sSkinManager.h"
-#include "skin/win32/AppWindowHook.h"
-#include "skin/win32/SkinWindowsWin32.h"
+#include "skin/win32/manager/AppWindowHook.h"
+#include "skin/win32/manager/SkinWindowsWin32.h"
 
 namespace wakespan {
 

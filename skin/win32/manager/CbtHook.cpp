@@ -1,13 +1,13 @@
-#include "skin/win32/CbtHook.h"
+#include "skin/win32/manager/CbtHook.h"
 
 #include <cwctype>
 #include <string>
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
-#include "skin/win32/EngineLists.h"
-#include "skin/win32/SkinFactories.h"
-#include "skin/win32/WindowBroadcast.h"
+#include "skin/win32/manager/EngineLists.h"
+#include "skin/win32/manager/SkinFactories.h"
+#include "skin/win32/manager/WindowBroadcast.h"
 
 namespace wakespan {
 

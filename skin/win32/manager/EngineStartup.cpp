@@ -1,4 +1,4 @@
-#include "skin/win32/EngineStartup.h"
+#include "skin/win32/manager/EngineStartup.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -11,8 +11,8 @@
 #include "skin/decode/ImageDecode.h"
 #include "skin/engine/StartupRules.h"
 #include "skin/paint/sPaintPlatform.h"
-#include "skin/win32/PaintPlatformWin32.h"
-#include "skin/win32/ResourceData.h"
+#include "skin/win32/manager/PaintPlatformWin32.h"
+#include "skin/win32/manager/ResourceData.h"
 
 namespace wakespan {
 

@@ -1,4 +1,4 @@
-#include "skin/win32/SkinFactories.h"
+#include "skin/win32/manager/SkinFactories.h"
 
 namespace wakespan {
 

@@ -1,9 +1,10 @@
-#include "skin/win32/PaintPlatformWin32.h"
+#include "skin/win32/manager/PaintPlatformWin32.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "skin/data/sSysColors.h"
@@ -195,6 +196,77 @@ void PaintPlatformWin32::MoveViewportOrigin(DeviceContext dc, int dx, int dy) {
 
 void PaintPlatformWin32::IntersectClip(DeviceContext dc, Rect R) {
   if (dc) IntersectClipRect(ToHdc(dc), R.Left, R.Top, R.Right, R.Bottom);
+}
+
+namespace {
+
+HFONT FontOf(FontRef font) {
+  return font.Handle ? static_cast<HFONT>(font.Handle) : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// A DIB copy of part of a bitmap, written back when it closes.
+struct OpenCanvas {
+  OpenCanvas(Bitmap& target, Rect visible) : Target(target), Visible(visible), Dib(visible.Width(), visible.Height()) {}
+  Bitmap& Target;
+  Rect Visible;
+  DibCanvas Dib;
+  HGDIOBJ OldFont = nullptr;
+};
+
+// Canvases are closed in the reverse order of opening; the list is short.
+std::vector<std::unique_ptr<OpenCanvas>>& OpenCanvases() {
+  static std::vector<std::unique_ptr<OpenCanvas>> canvases;
+  return canvases;
+}
+
+}  // namespace
+
+Size PaintPlatformWin32::MeasureText(FontRef font, std::u16string_view text, uint32_t format, int widthLimit) {
+  if (text.empty()) return Size{0, 0};
+  const HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) return Size{0, 0};
+  const HGDIOBJ old = SelectObject(dc, FontOf(font));
+  RECT r{0, 0, std::max(0, widthLimit), 0};
+  ::DrawTextW(dc, reinterpret_cast<LPCWSTR>(text.data()), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return Size{r.right - r.left, r.bottom - r.top};
+}
+
+DeviceContext PaintPlatformWin32::OpenBitmapCanvas(Bitmap& B, Rect area, FontRef font) {
+  const Rect visible = Intersect(area, Rect{0, 0, B.Width(), B.Height()});
+  if (visible.IsEmpty()) return DeviceContext{};
+  auto canvas = std::make_unique<OpenCanvas>(B, visible);
+  if (!canvas->Dib.Ok()) return DeviceContext{};
+  const int bytes = B.BytesPerPixel();
+  for (int y = visible.Top; y < visible.Bottom; ++y)
+    FromBitmapRow(canvas->Dib.Row(y - visible.Top), B.Row(y) + visible.Left * bytes, bytes, visible.Width());
+  const HDC dc = canvas->Dib.Dc();
+  SetViewportOrgEx(dc, -visible.Left, -visible.Top, nullptr);
+  canvas->OldFont = SelectObject(dc, FontOf(font));
+  OpenCanvases().push_back(std::move(canvas));
+  return DeviceContext{dc};
+}
+
+void PaintPlatformWin32::CloseBitmapCanvas(DeviceContext dc) {
+  auto& canvases = OpenCanvases();
+  const auto it = std::find_if(canvases.begin(), canvases.end(),
+                               [&](const std::unique_ptr<OpenCanvas>& c) { return c->Dib.Dc() == ToHdc(dc); });
+  if (it == canvases.end()) return;
+  OpenCanvas& canvas = **it;
+  GdiFlush();
+  const Rect v = canvas.Visible;
+  const int bytes = canvas.Target.BytesPerPixel();
+  for (int y = v.Top; y < v.Bottom; ++y)
+    ToBitmapRow(canvas.Target.Row(y) + v.Left * bytes, bytes, canvas.Dib.Row(y - v.Top), v.Width(), true);
+  SelectObject(canvas.Dib.Dc(), canvas.OldFont);
+  canvases.erase(it);
+}
+
+void PaintPlatformWin32::DrawFocusRect(DeviceContext dc, Rect R) {
+  if (!dc) return;
+  const RECT r = ToRect(R);
+  ::DrawFocusRect(ToHdc(dc), &r);
 }
 
 PaintPlatformWin32& Win32PaintPlatform() {
