@@ -13,6 +13,8 @@
 
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
+// jerror.h names the warnings; included after jpeglib.h, which it needs.
+#include <jerror.h>
 
 #include "skin/decode/ImageDecode.h"
 
@@ -21,6 +23,11 @@ namespace {
 
 // Damaged data makes libjpeg warn and go on; so much damage is not an image.
 constexpr int kMaxWarnings = 100;
+
+// Data that ends early (the file or one of its segments) makes libjpeg warn
+// and fill the rest of the image with grey; such an image is rejected, as
+// the decoders reject every truncated image.
+bool MeansDataEndedEarly(int messageCode) { return messageCode == JWRN_JPEG_EOF || messageCode == JWRN_HIT_MARKER; }
 // Progressive files may hold any number of scans; real images use about ten.
 constexpr int kMaxScans = 256;
 
@@ -45,7 +52,9 @@ struct JpegErrors {
 
 void OnJpegMessage(j_common_ptr cinfo, int level) {
   auto* errors = reinterpret_cast<JpegErrors*>(cinfo->err);
-  if (level < 0 && ++errors->warnings > kMaxWarnings) FailJpeg(cinfo, "too much damaged data");
+  if (level >= 0) return;
+  if (MeansDataEndedEarly(cinfo->err->msg_code)) FailJpeg(cinfo, "data ends early");
+  if (++errors->warnings > kMaxWarnings) FailJpeg(cinfo, "too much damaged data");
 }
 
 void OnJpegProgress(j_common_ptr cinfo) {
@@ -67,18 +76,16 @@ bool StartJpeg(j_decompress_ptr cinfo, const uint8_t* data, size_t size) {
   return true;
 }
 
-void StoreRow(const uint8_t* in, int components, bool invertedCmyk, int width, uint8_t* out) {
+// Four-component files are taken as inverted CMYK (255 = no ink) whether or
+// not they carry Adobe's marker: that is how the writers of such files store
+// them, and how every common reader shows them.
+void StoreRow(const uint8_t* in, int components, int width, uint8_t* out) {
   for (int x = 0; x < width; ++x, in += components, out += 3) {
     if (components == 3) {
       out[0] = in[2], out[1] = in[1], out[2] = in[0];
       continue;
     }
-    // Adobe writers store CMYK inverted (255 = no ink).
-    const int k = invertedCmyk ? in[3] : 255 - in[3];
-    for (int c = 0; c < 3; ++c) {
-      const int ink = invertedCmyk ? in[c] : 255 - in[c];
-      out[2 - c] = static_cast<uint8_t>((ink * k + 127) / 255);
-    }
+    for (int c = 0; c < 3; ++c) out[2 - c] = static_cast<uint8_t>((in[c] * in[3] + 127) / 255);
   }
 }
 
@@ -92,7 +99,7 @@ bool ReadJpegRows(j_decompress_ptr cinfo, uint8_t* scanline, Bitmap* image) {
     const int y = static_cast<int>(cinfo->output_scanline);
     JSAMPROW row = scanline;
     if (jpeg_read_scanlines(cinfo, &row, 1) != 1) FailJpeg(reinterpret_cast<j_common_ptr>(cinfo), "no progress");
-    StoreRow(scanline, components, cinfo->saw_Adobe_marker, image->Width(), image->Row(y));
+    StoreRow(scanline, components, image->Width(), image->Row(y));
   }
   return true;
 }

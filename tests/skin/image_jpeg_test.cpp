@@ -12,9 +12,10 @@
 namespace wakespan {
 namespace {
 
-// Encodes width x height pixels of one colour (components 1: grey, 3: RGB).
+// Encodes width x height pixels of one colour (components 1: grey, 3: RGB,
+// 4: CMYK as stored, with or without Adobe's marker).
 std::vector<uint8_t> EncodeJpeg(int width, int height, int components, const uint8_t* color,
-                                bool progressive) {
+                                bool progressive, bool adobeMarker = true) {
   jpeg_compress_struct cinfo;
   jpeg_error_mgr err;
   cinfo.err = jpeg_std_error(&err);
@@ -25,8 +26,9 @@ std::vector<uint8_t> EncodeJpeg(int width, int height, int components, const uin
   cinfo.image_width = static_cast<JDIMENSION>(width);
   cinfo.image_height = static_cast<JDIMENSION>(height);
   cinfo.input_components = components;
-  cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+  cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&cinfo);
+  cinfo.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
   jpeg_set_quality(&cinfo, 100, TRUE);
   if (progressive) jpeg_simple_progression(&cinfo);
   jpeg_start_compress(&cinfo, TRUE);
@@ -73,20 +75,29 @@ TEST(JpegDecode, ColourGreyAndProgressive) {
   ExpectNear(prog.Image.Pixel(32, 19), 0x1E64C8);
 }
 
-TEST(JpegDecode, DamagedDataIsAnErrorOrAWholeImage) {
+TEST(JpegDecode, CmykIsInvertedWithOrWithoutAdobeMarker) {
+  // Stored inverted: 255 = no ink. C 255 (no cyan), M 127, Y 255, K 255
+  // (no black) is RGB (255, 127, 255).
+  const uint8_t cmyk[] = {255, 127, 255, 255};
+  for (const bool marker : {true, false}) {
+    const auto img = Decode(EncodeJpeg(16, 8, 4, cmyk, false, marker));
+    ASSERT_TRUE(img.Ok()) << img.Error;
+    ExpectNear(img.Image.Pixel(5, 5), 0xFF7FFF);
+  }
+}
+
+TEST(JpegDecode, DataThatEndsEarlyIsAnError) {
   const uint8_t rgb[] = {10, 20, 30};
-  const auto good = EncodeJpeg(16, 16, 3, rgb, false);
-  // Cut anywhere: either a clear error, or (cut in the entropy data, where
-  // libjpeg fills the rest) a bitmap of the full declared size.
-  for (size_t n = 0; n < good.size(); n += 7) {
+  const auto good = EncodeJpeg(64, 64, 3, rgb, false);
+  ASSERT_TRUE(Decode(good).Ok());
+  // Cut anywhere before the end marker: a clear error, never a bitmap
+  // padded with grey.
+  for (size_t n = 0; n + 2 < good.size(); n += 7) {
     const std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n));
     const auto img = Decode(cut);
-    if (img.Ok()) {
-      EXPECT_EQ(img.Image.Width(), 16);
-    } else {
-      EXPECT_TRUE(img.Image.IsEmpty());
-      EXPECT_FALSE(img.Error.empty());
-    }
+    EXPECT_FALSE(img.Ok()) << "cut at " << n;
+    EXPECT_TRUE(img.Image.IsEmpty());
+    EXPECT_FALSE(img.Error.empty());
   }
   const std::vector<uint8_t> header(good.begin(), good.begin() + 20);
   EXPECT_FALSE(Decode(header).Ok());
