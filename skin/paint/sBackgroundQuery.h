@@ -47,4 +47,14 @@ bool QueryParentBackground(BackgroundInfo& info, TacControlLink& parent, uint8_t
 // skinned, not ready with the control's background colour.
 TCacheInfo ParentCacheInfo(const TsCommonData& data);
 
+// The answering side, run for a child's background query by a skinned
+// control or form with its skin data, for a state (0 normal, else hot): a
+// plain colour for unskinned or custom-coloured data; a see-through section
+// with narrow borders passes the query on to its own parent (its position
+// added to a bitmap answer's offsets); a partly transparent, textured or
+// wide-bordered see-through one answers with its cache bitmap; a plain
+// coloured one with its background colour. With painting requested the
+// answer is also painted into the record's TargetDC.
+void AnswerBackgroundQuery(const TsCommonData& data, BackgroundInfo& info, int state);
+
 }  // namespace wakespan

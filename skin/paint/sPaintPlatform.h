@@ -71,6 +71,9 @@ class TacPaintPlatform {
   virtual void CloseBitmapCanvas(DeviceContext dc) = 0;
   // The dotted focus rectangle (drawn by inverting, as DrawFocusRect does).
   virtual void DrawFocusRect(DeviceContext dc, Rect R) = 0;
+  // Selects `font` (underlined when asked) into dc until the dc's state is
+  // restored; a platform without fonts ignores it.
+  virtual void SelectFont(DeviceContext, FontRef, bool /*underline*/) {}
 };
 
 // The implementation in use; the host one unless another was installed.

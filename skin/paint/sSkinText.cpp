@@ -1,6 +1,7 @@
 #include "skin/paint/sSkinText.h"
 
 #include "skin/data/sSkinManager.h"
+#include "skin/data/sSkinProps.h"
 #include "skin/paint/sCommonData.h"
 #include "skin/paint/sDefaultManager.h"
 #include "skin/pixels/sAlphaGraph.h"
@@ -40,15 +41,34 @@ void WriteSkinText(DeviceContext canvas, std::u16string_view text, bool enabled,
   }
 }
 
+namespace {
+
+// The section whose colours a control's text takes: its own, or for a
+// windowless control that shares its parent's font and lets the parent show
+// through in this state, the nearest skinned parent's.
+const TsGeneralData& ColorSection(const TsSkinManager& m, const TsCommonData& data, bool hot,
+                                  const TacTextSource& source) {
+  const TsGeneralData& own = m.gd[size_t(data.SkinIndex)];
+  const TsCommonData* parent = source.SkinnedParent;
+  const bool seeThrough = (hot ? own.HotTransparency : own.Transparency) >= 100;
+  if (source.Windowless && source.ParentFont && seeThrough && parent && m.IsValidSkinIndex(parent->SkinIndex))
+    return m.gd[size_t(parent->SkinIndex)];
+  return own;
+}
+
+}  // namespace
+
 void WriteSkinText(const TsCommonData& data, DeviceContext canvas, std::u16string_view text, bool enabled,
-                   bool hot, uint32_t format, Rect R, TColor ownFontColor) {
+                   bool hot, uint32_t format, Rect R, TColor ownFontColor, const TacTextSource& source) {
   const TsSkinManager* m = data.SkinManager();
   if (text.empty() || m == nullptr || !m->IsValidSkinIndex(data.SkinIndex)) return;
-  const TsGeneralData& g = m->gd[size_t(data.SkinIndex)];
+  const TsGeneralData& g = ColorSection(*m, data, hot, source);
   TColor colors[5];
   for (int i = 0; i < 5; ++i) colors[i] = (hot ? g.HotFontColor : g.FontColor)[i];
   if (data.FCustomFont) colors[0] = ownFontColor;
   const DCStateGuard saved(canvas);
+  const bool underline = hot && data.FSkinSection == s_WebButton;
+  if (source.Font.Handle != nullptr || underline) PaintPlatform().SelectFont(canvas, source.Font, underline);
   PaintPlatform().IntersectClip(canvas, R);
   if (enabled) {
     DrawColored(canvas, text, format, R, colors, !data.FCustomFont);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "skin/data/sSkinData.h"
 #include "skin/paint/sPaintPlatform.h"
 #include "skin/pixels/Geometry.h"
 
@@ -22,10 +23,22 @@ class TsCommonData;
 void WriteSkinText(DeviceContext canvas, std::u16string_view text, bool enabled, TsSkinManager* M,
                    bool hot, int k, uint32_t format, Rect R);
 
-// The control's form: clipped to R; the disabled colour mixes with the
+// Where a control's text takes its font and, for a windowless control, its
+// colours from.
+struct TacTextSource {
+  FontRef Font;              // the control's font; none keeps the canvas's
+  bool Windowless = false;   // a control without a window ...
+  bool ParentFont = false;   // ... that uses its parent's font
+  const TsCommonData* SkinnedParent = nullptr;  // the nearest skinned parent's data
+};
+
+// The control's form: the control's font (underlined for the hot text of a
+// "WEBBUTTON"), clipped to R; a windowless control using its parent's font
+// whose section is see-through in the current state takes the colours of
+// its nearest skinned parent's section. Disabled, the colour mixes with the
 // skin's global colour; a control with FCustomFont draws only the text, in
 // `ownFontColor`.
 void WriteSkinText(const TsCommonData& data, DeviceContext canvas, std::u16string_view text, bool enabled,
-                   bool hot, uint32_t format, Rect R, TColor ownFontColor);
+                   bool hot, uint32_t format, Rect R, TColor ownFontColor, const TacTextSource& source = {});
 
 }  // namespace wakespan
