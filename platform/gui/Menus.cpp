@@ -1,5 +1,7 @@
 #include "platform/gui/Menus.h"
 
+#include <algorithm>
+
 #include "platform/gui/Handles.h"
 
 namespace gui {
@@ -9,29 +11,40 @@ namespace {
 UINT nextCommandId = 0x1000;
 
 // Pictures are drawn by the menu's owner window, so their alpha is blended
-// rather than copied: the item carries its bitmap as item data.
-void SetPictureInfo(MENUITEMINFOW& info, HBITMAP picture) {
-  info.fMask |= MIIM_BITMAP | MIIM_DATA;
-  info.hbmpItem = HBMMENU_CALLBACK;
-  info.dwItemData = reinterpret_cast<ULONG_PTR>(picture);
-}
+// rather than copied. Every item carries itself as item data, which the
+// owner window's measuring and drawing go by.
+void SetPictureInfo(MENUITEMINFOW& info) { info.fMask |= MIIM_BITMAP; info.hbmpItem = HBMMENU_CALLBACK; }
+
+MenuItem* ItemOf(ULONG_PTR itemData) { return reinterpret_cast<MenuItem*>(itemData); }
 
 }  // namespace
 
 bool HandleMenuPicture(UINT msg, LPARAM lParam) {
   if (msg == WM_MEASUREITEM) {
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-    if (measure->CtlType != ODT_MENU) return false;
+    if (measure->CtlType != ODT_MENU || !measure->itemData) return false;
+    MenuItem& item = *ItemOf(measure->itemData);
+    if (item.OwnerDrawn()) {
+      if (!item.OnMeasureItem) return false;
+      item.OnMeasureItem(item, *measure);
+      return true;
+    }
     BITMAP info{};
-    GetObjectW(reinterpret_cast<HBITMAP>(measure->itemData), sizeof(info), &info);
+    GetObjectW(item.Picture(), sizeof(info), &info);
     measure->itemWidth = static_cast<UINT>(info.bmWidth);
     measure->itemHeight = static_cast<UINT>(info.bmHeight);
     return true;
   }
   if (msg == WM_DRAWITEM) {
     auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-    if (draw->CtlType != ODT_MENU) return false;
-    auto picture = reinterpret_cast<HBITMAP>(draw->itemData);
+    if (draw->CtlType != ODT_MENU || !draw->itemData) return false;
+    MenuItem& item = *ItemOf(draw->itemData);
+    if (item.OwnerDrawn()) {
+      if (!item.OnAdvancedDrawItem) return false;
+      item.OnAdvancedDrawItem(item, *draw);
+      return true;
+    }
+    HBITMAP picture = item.Picture();
     BITMAP info{};
     if (!picture || !GetObjectW(picture, sizeof(info), &info)) return true;
     OwnedMemoryDC source(CreateCompatibleDC(draw->hDC));
@@ -49,6 +62,17 @@ bool HandleMenuPicture(UINT msg, LPARAM lParam) {
 MenuItem::MenuItem(Form* owner, std::wstring name, std::wstring caption, int imageIndex)
     : Component(owner, std::move(name)), caption_(std::move(caption)), imageIndex_(imageIndex),
       commandId_(nextCommandId++) {}
+
+bool MenuItem::IsTopItem() const {
+  if (!menu_ || !menu_->IsMainMenu()) return false;
+  const std::vector<MenuItem*>& top = menu_->Items();
+  return std::find(top.begin(), top.end(), this) != top.end();
+}
+
+HBITMAP MenuItem::Picture() const {
+  if (OwnPicture) return OwnPicture;
+  return menu_ && menu_->Images() ? menu_->Images()->Picture(imageIndex_) : nullptr;
+}
 
 Menu::Menu(Form* owner, std::wstring name, ImageList* images) : Component(owner, std::move(name)), images_(images) {}
 
@@ -73,13 +97,20 @@ void Menu::Build(const std::vector<MenuRow>& rows) {
 
 void Menu::Fill(HMENU menu, const std::vector<MenuItem*>& items) {
   for (MenuItem* item : items) {
-    if (item->IsSeparator()) {
-      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-      continue;
-    }
+    item->menu_ = this;
+    item->container_ = menu;
+    item->index_ = GetMenuItemCount(menu);
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE;
+    info.fMask = MIIM_DATA;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
+    if (item->IsSeparator()) {
+      info.fMask |= MIIM_FTYPE;
+      info.fType = MFT_SEPARATOR;
+      InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+      continue;
+    }
+    info.fMask |= MIIM_ID | MIIM_STRING | MIIM_STATE;
     info.wID = item->CommandId();
     info.dwTypeData = const_cast<wchar_t*>(item->Caption().c_str());
     info.fState = item->Default ? MFS_DEFAULT : 0;
@@ -88,8 +119,7 @@ void Menu::Fill(HMENU menu, const std::vector<MenuItem*>& items) {
       info.hSubMenu = CreatePopupMenu();
       Fill(info.hSubMenu, item->Items);
     }
-    HBITMAP picture = item->OwnPicture ? item->OwnPicture : (images_ ? images_->Picture(item->ImageIndex()) : nullptr);
-    if (picture) SetPictureInfo(info, picture);
+    if (item->Picture()) SetPictureInfo(info);
     InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
   }
 }
@@ -111,8 +141,21 @@ void Menu::SetOwnPicture(const std::wstring& name, HBITMAP picture) {
   item->OwnPicture = picture;
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
-  SetPictureInfo(info, picture);
+  SetPictureInfo(info);
   SetMenuItemInfoW(handle_, item->CommandId(), FALSE, &info);
+}
+
+void Menu::SetOwnerDraw(bool value) {
+  ownerDraw_ = value;
+  for (MenuItem* item : all_) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    if (!GetMenuItemInfoW(item->container_, static_cast<UINT>(item->index_), TRUE, &info)) continue;
+    info.fType = value ? (info.fType | MFT_OWNERDRAW) : (info.fType & ~UINT(MFT_OWNERDRAW));
+    SetMenuItemInfoW(item->container_, static_cast<UINT>(item->index_), TRUE, &info);
+    item->ownerDrawn_ = value;
+  }
 }
 
 MenuItem* Menu::Find(const std::wstring& name) const {

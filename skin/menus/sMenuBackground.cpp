@@ -127,6 +127,7 @@ TacMenuInfo TsSkinableMenus::PrepareMenuBG(const void* firstItem, Size size, uin
   menu.HaveExtraLine = owner_.MenuSupport.UseExtraLine && extra.LineVisible;
   menu.Bmp = Bitmap(size.Width, size.Height, PixelFormat::Bgr24);
   icoLineWidth_ = Margin + firstPicture.Width + Spacing;
+  skinBorderWidth_ = -1;
   const int k = owner_.GetSkinIndex(kMainMenu);
   if (k < 0 || menu.Bmp.IsEmpty()) return menu;
 

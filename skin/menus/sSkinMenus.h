@@ -80,9 +80,9 @@ class TsSkinableMenus {
 
   // ---- the background cache ----
   // The border width of "MAINMENU"'s border image (0 without one, 3 when
-  // it gives none), worked out once per applied skin.
+  // it gives none), worked out anew for every menu prepared, so a newly
+  // applied skin's frame is the one used.
   int GetSkinBorderWidth();
-  void ResetSkinBorderWidth() { skinBorderWidth_ = -1; }
   const TacMenuInfo* FindMenu(const void* firstItem) const;
   const TacMenuInfo* FindMenuOfWindow(uintptr_t wnd) const;
   // The menu's entry, its background painted for a window of `size` first

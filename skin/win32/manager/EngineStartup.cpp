@@ -13,6 +13,7 @@
 #include "skin/paint/sPaintPlatform.h"
 #include "skin/win32/manager/PaintPlatformWin32.h"
 #include "skin/win32/manager/ResourceData.h"
+#include "skin/win32/menus/MenuRegistration.h"
 
 namespace wakespan {
 
@@ -62,6 +63,7 @@ void StartEngine() {
   globals.ntFamily = engine::IsNtFamily(PlatformId());
   // Painting stretches, fills gradients and writes text through GDI.
   SetPaintPlatform(&Win32PaintPlatform());
+  RegisterMenuSkinning();
   globals.activeShadow = LoadPngResource(L"ACSHDA");
   globals.inactiveShadow = LoadPngResource(L"ACSHDI");
   if (engine::AsksForVersion(Arguments()))

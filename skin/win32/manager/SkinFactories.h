@@ -32,6 +32,9 @@ struct SkinFactories {
   std::function<AttachmentPtr(HWND dialog, TsSkinManager& manager)> dialogSkinner;
   // 0xBCB3 / 0xBCB4 on the application window: draw the border of a menu window.
   std::function<void(UINT message, WPARAM wParam, LPARAM lParam)> drawMenuBorder;
+  // The manager's hook went in (the manager) or out (none): the menus are
+  // hooked into the skin's drawing or released.
+  std::function<void(TsSkinManager* manager)> skinMenus;
 };
 
 // The engine's one set of factories.

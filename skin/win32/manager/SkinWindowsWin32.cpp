@@ -57,9 +57,13 @@ void SkinWindowsWin32::InstallHook(TsSkinManager& manager) {
     settings.stdDialogs = stdDialogsSkinned_;
     return settings;
   });
+  if (const auto& skinMenus = Factories().skinMenus) skinMenus(&manager);
 }
 
-void SkinWindowsWin32::RemoveHook() { hook_.reset(); }
+void SkinWindowsWin32::RemoveHook() {
+  if (const auto& skinMenus = Factories().skinMenus) skinMenus(nullptr);
+  hook_.reset();
+}
 
 void SkinWindowsWin32::ShowError(const std::string& text) {
   gui::ShowErrorMessage(platform::WideFromUtf8(text));

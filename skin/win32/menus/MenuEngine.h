@@ -1,0 +1,65 @@
+// The process-wide state of the skinned menus: the portable painter with
+// its background cache, the menu fonts, the pictures read into bitmaps and
+// the mark that a skinned menu is being shown.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+
+#include "platform/gui/Handles.h"
+#include "skin/menus/sSkinMenus.h"
+
+namespace wakespan {
+
+class MenuEngine {
+ public:
+  explicit MenuEngine(TsSkinManager& manager);
+  MenuEngine(const MenuEngine&) = delete;
+  MenuEngine& operator=(const MenuEngine&) = delete;
+
+  TsSkinManager& Manager() { return manager_; }
+  TsSkinableMenus& Menus() { return menus_; }
+  const TsMenuFonts& Fonts() const { return fonts_; }
+  // The picture as a 32-bit bitmap, read once; null for none.
+  const Bitmap* PictureOf(HBITMAP picture);
+  // Whether menus are drawn from the skin right now.
+  bool Skinned() const { return manager_.Active() && manager_.SkinData.Active; }
+
+  // Set by measuring: a skinned menu is being shown, so its window wrapper paints.
+  bool Showing = false;
+
+ private:
+  TsSkinManager& manager_;
+  TsSkinableMenus menus_;
+  gui::OwnedFont normal_, bold_;
+  TsMenuFonts fonts_;
+  std::map<HBITMAP, Bitmap> pictures_;
+};
+
+// The engine, made for `manager` the first time; later calls return it.
+MenuEngine& MenuEngineFor(TsSkinManager& manager);
+// Null until the engine has been made.
+MenuEngine* ActiveMenuEngine();
+
+// The whole window's device context (the screen's for no window) for the
+// lifetime of the guard.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  ~WindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Copies part `from` of `image` to (at.X, at.Y) of a device context.
+void BlitPart(HDC dc, Point at, const Bitmap& image, Rect from);
+
+}  // namespace wakespan

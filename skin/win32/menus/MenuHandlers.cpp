@@ -1,0 +1,136 @@
+#include "skin/win32/menus/MenuHandlers.h"
+
+#include <algorithm>
+
+#include "platform/gui/Application.h"
+#include "skin/menus/sMenuLineItem.h"
+#include "skin/win32/manager/EngineStartup.h"
+#include "skin/win32/menus/MenuBorder.h"
+#include "skin/win32/menus/MenuItemData.h"
+
+namespace wakespan {
+
+namespace {
+
+Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+
+// Where a window's client area starts inside the window.
+POINT ClientOffset(HWND window) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return POINT{origin.x - outer.left, origin.y - outer.top};
+}
+
+// The key of a menu's background: the system menu holding its items.
+const void* MenuKey(const gui::MenuItem& item) { return item.Container(); }
+
+Size FirstPictureSize(const gui::MenuItem& item, MenuEngine& engine) {
+  const gui::Menu* menu = item.ParentMenu();
+  for (gui::MenuItem* other : menu ? menu->AllItems() : std::vector<gui::MenuItem*>{})
+    if (other->Container() == item.Container() && other->Index() == 0)
+      return MenuItemDataOf(*other, engine, 0).PictureSize;
+  return MenuItemDataOf(item, engine, 0).PictureSize;
+}
+
+// The size of a menu whose window is unknown: its items measured again,
+// with the system's frame around them.
+Size EstimatedMenuSize(const gui::MenuItem& item, MenuEngine& engine) {
+  Size items{};
+  for (gui::MenuItem* other : item.ParentMenu()->AllItems()) {
+    if (other->Container() != item.Container()) continue;
+    const Size size = engine.Menus().MeasureItem(MenuItemDataOf(*other, engine, 0), engine.Fonts(), false);
+    items.Width = std::max(items.Width, size.Width + 12);
+    items.Height += size.Height;
+  }
+  const int frame = 2 * engine.Menus().BorderWidth;
+  return Size{items.Width + frame, items.Height + frame};
+}
+
+bool BorderMessageWaiting() {
+  MSG waiting{};
+  return PeekMessageW(&waiting, gui::Application::Instance().Handle(), kDrawMenuBorderMessage,
+                      kDrawMenuBorderAgainMessage, PM_NOREMOVE) != 0;
+}
+
+// The frame strips beside the item, from the background into the window.
+void PaintFrameBeside(HWND window, const TacMenuInfo& menu, Rect item, const gui::MenuItem& source,
+                      MenuEngine& engine) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const Size size{outer.right - outer.left, outer.bottom - outer.top};
+  const bool last = source.Index() == GetMenuItemCount(source.Container()) - 1;
+  const WindowDC dc(window);
+  for (const Rect& part : engine.Menus().FrameBesideItem(menu, item, size, source.Index() == 0, last))
+    BlitPart(dc.get(), Point{part.Left, part.Top}, menu.Bmp, part);
+}
+
+}  // namespace
+
+void PopupMeasureHandler::operator()(gui::MenuItem& item, MEASUREITEMSTRUCT& measure) const {
+  MenuEngine* engine = ActiveMenuEngine();
+  if (!engine) return;
+  engine->Showing = true;
+  const TsMenuItemData data = MenuItemDataOf(item, *engine, 0);
+  const Size size = engine->Menus().MeasureItem(data, engine->Fonts(), engine->Menus().HasExtraLine(MenuKey(item)));
+  measure.itemWidth = UINT(std::max(0, size.Width));
+  measure.itemHeight = UINT(std::max(0, size.Height));
+}
+
+void PopupDrawHandler::operator()(gui::MenuItem& item, const DRAWITEMSTRUCT& draw) const {
+  MenuEngine* engine = ActiveMenuEngine();
+  if (!engine || !engine->Skinned()) return;
+  TsSkinableMenus& menus = engine->Menus();
+  HWND window = Engine().ntFamily ? WindowFromDC(draw.hDC) : nullptr;
+  POINT offset{menus.BorderWidth, menus.BorderWidth};
+  Size size{};
+  if (window) {
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    size = Size{outer.right - outer.left, outer.bottom - outer.top};
+    offset = ClientOffset(window);
+  } else {
+    size = EstimatedMenuSize(item, *engine);
+  }
+  const TacMenuInfo& menu = menus.GetMenuInfo(MenuKey(item), size, reinterpret_cast<uintptr_t>(window),
+                                               FirstPictureSize(item, *engine));
+  Rect place = ToRect(draw.rcItem);
+  place = Rect{place.Left + offset.x, place.Top + offset.y, place.Right + offset.x, place.Bottom + offset.y};
+  if (window) {
+    PaintFrameBeside(window, menu, place, item, *engine);
+    DrawWndBorder(window, menu);
+  } else if (!BorderMessageWaiting()) {
+    PostMessageW(gui::Application::Instance().Handle(), kDrawMenuBorderMessage,
+                 reinterpret_cast<WPARAM>(item.Container()), 0);
+  }
+  const TsMenuItemData data = MenuItemDataOf(item, *engine, draw.itemState);
+  const Bitmap bitmap = menus.DrawItem(data, menu, place, engine->Fonts());
+  const int extra = data.FirstColumn ? menus.ExtraWidth(&menu) : 0;
+  BlitPart(draw.hDC, Point{draw.rcItem.left + extra, draw.rcItem.top}, bitmap,
+           Rect{0, 0, bitmap.Width(), bitmap.Height()});
+}
+
+void LineMeasureHandler::operator()(gui::MenuItem& item, MEASUREITEMSTRUCT& measure) const {
+  MenuEngine* engine = ActiveMenuEngine();
+  if (!engine) return;
+  const Size size = engine->Menus().MeasureLineItem(MenuItemDataOf(item, *engine, 0), engine->Fonts(),
+                                                    GetSystemMetrics(SM_CYMENU));
+  measure.itemWidth = UINT(std::max(0, size.Width));
+  measure.itemHeight = UINT(std::max(0, size.Height));
+}
+
+// The system asks for one item of the bar: it is painted over a strip of
+// the bar's own section, since the bar's background lies in the frame.
+void LineDrawHandler::operator()(gui::MenuItem& item, const DRAWITEMSTRUCT& draw) const {
+  MenuEngine* engine = ActiveMenuEngine();
+  if (!engine || !engine->Skinned()) return;
+  const Rect r = ToRect(draw.rcItem);
+  const Bitmap line = PaintMenuLineStrip(engine->Manager(), Size{r.Right, r.Height()});
+  Bitmap bitmap(r.Width(), r.Height(), PixelFormat::Bgr24);
+  PaintMenuLineItem(engine->Manager(), bitmap, line, Point{r.Left, 0}, MenuItemDataOf(item, *engine, draw.itemState),
+                    engine->Fonts());
+  BlitPart(draw.hDC, Point{r.Left, r.Top}, bitmap, Rect{0, 0, bitmap.Width(), bitmap.Height()});
+}
+
+}  // namespace wakespan
