@@ -154,6 +154,18 @@ void WinControl::WndProc(Message& message) {
       }
       break;
     }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      // A child with colours of its own answers with its brush.
+      if (WinControl* child = FromHandle(reinterpret_cast<HWND>(message.lParam)); child && child != this) {
+        Message colors{kReflected + message.msg, message.wParam, message.lParam, 0};
+        child->Perform(colors);
+        if (colors.result != 0) {
+          message.result = colors.result;
+          return;
+        }
+      }
+      break;
   }
   CallDefault(message);
 }

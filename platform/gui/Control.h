@@ -101,6 +101,9 @@ class WinControl : public Control {
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
   static WinControl* FromHandle(HWND window);
+  // Draws the windowless children into a paint DC of this control (a skin
+  // that paints the control itself still shows its labels).
+  void PaintWindowlessChildren(HDC dc);
 
  protected:
   // The framework's own handling; ends in the window class's procedure.
@@ -108,7 +111,6 @@ class WinControl : public Control {
   void CallDefault(Message& message);
   // Adopts a created window: routes its messages through the handler chain.
   void Attach(HWND window, bool subclass);
-  void PaintWindowlessChildren(HDC dc);
   // Mouse presses on windowless children go to them, the rest to this control.
   void RouteMouseDown(MouseButton button, WPARAM keys, LPARAM position);
   Control* WindowlessChildAt(int x, int y) const;

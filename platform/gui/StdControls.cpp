@@ -88,6 +88,7 @@ void BitBtn::SetGlyph(HBITMAP glyph) {
   BITMAP info{};
   if (!glyph || !GetObjectW(glyph, sizeof(info), &info)) return;
   if (images_) ImageList_Destroy(static_cast<HIMAGELIST>(images_));
+  glyph_.Reset(CopyImage(glyph, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   HIMAGELIST list = ImageList_Create(info.bmWidth, info.bmHeight, ILC_COLOR32, 1, 0);
   ImageList_Add(list, glyph, nullptr);
   images_ = list;
@@ -167,9 +168,27 @@ Edit::Edit(Form* owner, WinControl* parent, std::wstring name, Bounds bounds, in
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }
 
+void Edit::SetColors(COLORREF color, COLORREF fontColor) {
+  if (color == color_ && fontColor == fontColor_) return;
+  color_ = color;
+  fontColor_ = fontColor;
+  brush_.Reset(color == CLR_INVALID ? nullptr : CreateSolidBrush(color));
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void Edit::WndProc(Message& message) {
   if (message.msg == kReflected + WM_COMMAND && HIWORD(message.wParam) == EN_CHANGE) {
     if (OnChange) OnChange(*this);
+    return;
+  }
+  const bool colorQuery = message.msg == kReflected + WM_CTLCOLOREDIT || message.msg == kReflected + WM_CTLCOLORSTATIC;
+  if (colorQuery) {
+    // Only an edit with colours of its own answers; the parent does the rest.
+    if (!brush_) return;
+    const HDC dc = reinterpret_cast<HDC>(message.wParam);
+    if (fontColor_ != CLR_INVALID) SetTextColor(dc, fontColor_);
+    SetBkColor(dc, color_);
+    message.result = reinterpret_cast<LRESULT>(brush_.get());
     return;
   }
   WinControl::WndProc(message);

@@ -3,6 +3,7 @@
 // (BM_GETCHECK, EN_CHANGE, PBM_GETPOS, ...) keep working. Changes the program
 // makes fire the same events as the user's.
 #include "platform/gui/Control.h"
+#include "platform/gui/Handles.h"
 
 namespace gui {
 
@@ -47,9 +48,12 @@ class BitBtn : public Button {
   const wchar_t* ClassName() const override { return L"TBitBtn"; }
   // Takes a premultiplied 32-bit picture; the button keeps its own copy.
   void SetGlyph(HBITMAP glyph);
+  // The button's copy of its picture; null without one.
+  HBITMAP Glyph() const { return static_cast<HBITMAP>(glyph_.get()); }
 
  private:
   HANDLE images_ = nullptr;  // HIMAGELIST
+  OwnedBitmap glyph_;
 };
 
 class CheckBox : public StdControl {
@@ -90,9 +94,19 @@ class Edit : public StdControl {
   // Setting a different text fires OnChange.
   void SetText(const std::wstring& text) { SetCaption(text); }
   NotifyEvent OnChange;
+  // The client area's background and text colours; CLR_INVALID is the
+  // system's own.
+  COLORREF Color() const { return color_; }
+  COLORREF FontColor() const { return fontColor_; }
+  void SetColors(COLORREF color, COLORREF fontColor);
 
  protected:
   void WndProc(Message& message) override;
+
+ private:
+  COLORREF color_ = CLR_INVALID;
+  COLORREF fontColor_ = CLR_INVALID;
+  OwnedBrush brush_;
 };
 
 class ProgressBar : public StdControl {

@@ -22,6 +22,8 @@ constexpr TacWrapperRow kRows[kThirdPartyKindCount] = {
 
 const TacWrapperRow& WrapperRow(size_t index) { return kRows[std::min(index, kThirdPartyKindCount - 1)]; }
 
+const char* DefaultSection(TacWrapperKind kind) { return kRows[std::min(size_t(kind), kThirdPartyKindCount - 1)].DefaultSection; }
+
 std::optional<size_t> FindThirdPartyList(const ThirdLists_t& lists, std::string_view className) {
   for (size_t i = 0; i < lists.size(); ++i)
     if (std::find(lists[i].begin(), lists[i].end(), className) != lists[i].end()) return i;

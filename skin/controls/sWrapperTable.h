@@ -24,6 +24,9 @@ struct TacWrapperRow {
 // The row of list `index` (0 .. kThirdPartyKindCount - 1).
 const TacWrapperRow& WrapperRow(size_t index);
 
+// The default section of a wrapper kind ("" for panels and speed buttons).
+const char* DefaultSection(TacWrapperKind kind);
+
 // The index of the first list holding `className` exactly.
 std::optional<size_t> FindThirdPartyList(const ThirdLists_t& lists, std::string_view className);
 

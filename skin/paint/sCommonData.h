@@ -35,6 +35,9 @@ class TsCommonData {
   bool BGChanged = true;      // the cache must be repainted before use
   bool HalfVisible = true;
   TsSkinOwner* FOwnerObject = nullptr;  // not owned
+  int COC = 0;                // control kind code; 227 for controls wrapped through the adapter
+  bool FFocused = false;      // the control has the focus
+  bool FMouseAbove = false;   // the mouse is over it
   std::unique_ptr<Bitmap> FCacheBmp;    // the whole control, 24-bit
 
   // FSkinManager, else the default manager.

@@ -204,6 +204,24 @@ HFONT FontOf(FontRef font) {
   return font.Handle ? static_cast<HFONT>(font.Handle) : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+// The underlined twin of a font, made once per font and kept for the
+// program's life (text only underlines a web button's hot caption).
+HFONT UnderlinedFont(HFONT font) {
+  struct Twin {
+    HFONT font, underlined;
+  };
+  static std::vector<Twin> twins;
+  for (const Twin& t : twins)
+    if (t.font == font) return t.underlined;
+  LOGFONTW log{};
+  if (!GetObjectW(font, sizeof(log), &log)) return font;
+  log.lfUnderline = TRUE;
+  const HFONT underlined = CreateFontIndirectW(&log);
+  if (!underlined) return font;
+  twins.push_back(Twin{font, underlined});
+  return underlined;
+}
+
 // A DIB copy of part of a bitmap, written back when it closes.
 struct OpenCanvas {
   OpenCanvas(Bitmap& target, Rect visible) : Target(target), Visible(visible), Dib(visible.Width(), visible.Height()) {}
@@ -231,6 +249,13 @@ Size PaintPlatformWin32::MeasureText(FontRef font, std::u16string_view text, uin
   SelectObject(dc, old);
   DeleteDC(dc);
   return Size{r.right - r.left, r.bottom - r.top};
+}
+
+void PaintPlatformWin32::SelectFont(DeviceContext dc, FontRef font, bool underline) {
+  if (!dc) return;
+  // The caller restores the context's state, which deselects the font again.
+  const HFONT chosen = font.Handle ? FontOf(font) : static_cast<HFONT>(GetCurrentObject(ToHdc(dc), OBJ_FONT));
+  SelectObject(ToHdc(dc), underline ? UnderlinedFont(chosen) : chosen);
 }
 
 DeviceContext PaintPlatformWin32::OpenBitmapCanvas(Bitmap& B, Rect area, FontRef font) {

@@ -24,6 +24,7 @@ class PaintPlatformWin32 : public TacPaintPlatform {
   DeviceContext OpenBitmapCanvas(Bitmap& B, Rect area, FontRef font) override;
   void CloseBitmapCanvas(DeviceContext dc) override;
   void DrawFocusRect(DeviceContext dc, Rect R) override;
+  void SelectFont(DeviceContext dc, FontRef font, bool underline) override;
 };
 
 // The one instance, for SetPaintPlatform at start-up.
