@@ -47,11 +47,13 @@ const Bitmap* MenuEngine::PictureOf(HBITMAP picture) {
 
 MenuEngine& MenuEngineFor(TsSkinManager& manager) {
   std::unique_ptr<MenuEngine>& engine = EngineSlot();
-  if (!engine) engine = std::make_unique<MenuEngine>(manager);
+  if (!engine || &engine->Manager() != &manager) engine = std::make_unique<MenuEngine>(manager);
   return *engine;
 }
 
 MenuEngine* ActiveMenuEngine() { return EngineSlot().get(); }
+
+void ReleaseMenuEngine() { EngineSlot().reset(); }
 
 void BlitPart(HDC dc, Point at, const Bitmap& image, Rect from) {
   from = Intersect(from, Rect{0, 0, image.Width(), image.Height()});

@@ -23,8 +23,9 @@ class MenuEngine {
   const TsMenuFonts& Fonts() const { return fonts_; }
   // The picture as a 32-bit bitmap, read once; null for none.
   const Bitmap* PictureOf(HBITMAP picture);
-  // Whether menus are drawn from the skin right now.
-  bool Skinned() const { return manager_.Active() && manager_.SkinData.Active; }
+  // Whether menus are drawn from the skin right now: a skin is applied
+  // (the manager drops this flag whenever it stops skinning).
+  bool Skinned() const { return manager_.SkinData.Active; }
 
   // Set by measuring: a skinned menu is being shown, so its window wrapper paints.
   bool Showing = false;
@@ -37,10 +38,13 @@ class MenuEngine {
   std::map<HBITMAP, Bitmap> pictures_;
 };
 
-// The engine, made for `manager` the first time; later calls return it.
+// The engine of `manager`, made anew when it belongs to no manager or
+// another one.
 MenuEngine& MenuEngineFor(TsSkinManager& manager);
-// Null until the engine has been made.
+// Null until the engine has been made, and after it has been released.
 MenuEngine* ActiveMenuEngine();
+// Drops the engine with its backgrounds, fonts and pictures (its manager stops skinning).
+void ReleaseMenuEngine();
 
 // The whole window's device context (the screen's for no window) for the
 // lifetime of the guard.

@@ -18,10 +18,12 @@ void RegisterMenuSkinning() {
   };
   factories.drawMenuBorder = &DrawBorderOfMenu;
   factories.skinMenus = [](TsSkinManager* manager) {
-    if (manager)
+    if (manager) {
       InitItems(true, MenuEngineFor(*manager).Manager());
-    else if (MenuEngine* engine = ActiveMenuEngine())
+    } else if (MenuEngine* engine = ActiveMenuEngine()) {
       InitItems(false, engine->Manager());
+      ReleaseMenuEngine();
+    }
   };
 }
 

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The skinned menus: the tray menu, one of its submenus and the settings
+# window's File menu are drawn from the embedded skin (its dark menu colour,
+# the picture column, the highlight under the mouse), every menu window is
+# open in screenshots, and the menus still carry out their commands by mouse
+# and keyboard.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib_actions.sh"
+suite "skinned menus"
+require_wakespan
+require_probe_tray
+
+MENU_CLASS='#32768'
+# The embedded skin's "MAINMENU" colour, as the screen shows it.
+MENU_RGB="44 50 66"
+
+# "left top width height" of every visible popup menu window, top one first.
+menu_windows() { probe_tray windows | awk -F'\t' -v c="$MENU_CLASS" '$2 == c && $3 == "visible" {print $4}'; }
+menu_count() { menu_windows | grep -c . || true; }
+wait_menus() { # COUNT: waits until that many menu windows are visible
+  local i
+  for i in $(seq 1 40); do [ "$(menu_count)" -ge "$1" ] && return 0; sleep 0.15; done
+  return 1
+}
+# "r g b" of one screen pixel.
+pixel() { xwd -root -silent | convert xwd:- -crop "1x1+$1+$2" +repage -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:; }
+near() { # "r g b" "r g b": every channel within 6
+  local a=($1) b=($2) i
+  for i in 0 1 2; do (( ${a[i]} - ${b[i]} > 6 || ${b[i]} - ${a[i]} > 6 )) && return 1; done
+  return 0
+}
+# Item rows are 20 pixels high below the 3-pixel frame on the 16-pixel pictures.
+item_y() { echo $(( $1 + 3 + 20 * $2 + 10 )); }
+shot_menu() { # NAME: the screen part holding every open menu
+  local l t w h minl=10000 mint=10000 maxr=0 maxb=0
+  while read -r l t w h; do
+    (( l < minl )) && minl=$l; (( t < mint )) && mint=$t
+    (( l + w > maxr )) && maxr=$((l + w)); (( t + h > maxb )) && maxb=$((t + h))
+  done < <(menu_windows)
+  shot "$1" "$((maxr - minl + 8))x$((maxb - mint + 8))+$((minl > 4 ? minl - 4 : 0))+$((mint > 4 ? mint - 4 : 0))"
+}
+
+check "settings window appears" wakespan_start
+park_mouse
+probe wait "$TRAY_WINDOW" 5000 >/dev/null
+
+# ---- the tray menu ------------------------------------------------------------
+right_click_tray_icon
+check "right-click on the icon opens the tray menu" wait_menus 1
+read -r ml mt mw mh < <(menu_windows | head -n 1)
+sleep 0.4
+expect_match "the tray menu has its size (${mw}x${mh})" '^[0-9]+$' "$mw"
+check "the tray menu's background is the skin's menu colour" near "$(pixel $((ml + mw - 12)) "$(item_y "$mt" 0)")" "$MENU_RGB"
+check_not "the picture column is not the menu colour" near "$(pixel $((ml + 4)) "$(item_y "$mt" 2)")" "$MENU_RGB"
+shot_menu tray_menu_skinned
+
+# The mouse on "Windows" (item 3) highlights it and opens its submenu.
+xdotool mousemove $((ml + mw / 2)) "$(item_y "$mt" 3)"
+check "hovering Windows opens its submenu" wait_menus 2
+sleep 0.5
+check_not "the item under the mouse is highlighted" near "$(pixel $((ml + mw - 12)) "$(item_y "$mt" 3)")" "$MENU_RGB"
+check "the item above it is not" near "$(pixel $((ml + mw - 12)) "$(item_y "$mt" 0)")" "$MENU_RGB"
+read -r sl st sw sh < <(menu_windows | awk -v l="$ml" '$1 != l' | head -n 1)
+check "the submenu is skinned too" near "$(pixel $((sl + sw - 12)) "$(item_y "$st" 0)")" "$MENU_RGB"
+xdotool mousemove $((sl + sw / 2)) "$(item_y "$st" 1)"
+sleep 0.6
+check_not "the submenu's item under the mouse is highlighted" near "$(pixel $((sl + sw - 12)) "$(item_y "$st" 1)")" "$MENU_RGB"
+shot_menu tray_submenu_skinned
+xdotool key Escape Escape
+sleep 0.3
+check_not "Escape closes the tray menu and its submenu" probe_tray menuopen
+
+# By mouse: Help (item 6) > About (item 2 of the submenu).
+park_mouse
+right_click_tray_icon
+wait_menus 1
+read -r ml mt mw mh < <(menu_windows | head -n 1)
+xdotool mousemove $((ml + mw / 2)) "$(item_y "$mt" 0)"
+xdotool mousemove $((ml + mw / 2)) "$(( $(item_y "$mt" 5) + 2 ))"
+wait_menus 2
+read -r sl st sw sh < <(menu_windows | awk -v l="$ml" '$1 != l' | head -n 1)
+xdotool mousemove $((sl + sw / 2)) "$(( $(item_y "$st" 2) + 2 ))" click 1
+check "tray menu > Help > About by mouse shows the about window" probe wait "$ABOUT" 5000
+probe click "$ABOUT" "$ABOUT_OK_BTN" >/dev/null
+check "the about window closes" probe waitgone "$ABOUT" 5000
+
+# By keyboard: the accelerators of "&Help" and "&About".
+park_mouse
+right_click_tray_icon
+wait_menus 1
+xdotool key h
+sleep 0.3
+xdotool key a
+check "tray menu > Help > About by keyboard shows the about window" probe wait "$ABOUT" 5000
+probe click "$ABOUT" "$ABOUT_OK_BTN" >/dev/null
+probe waitgone "$ABOUT" 5000 >/dev/null
+
+# ---- the settings window's menu bar -------------------------------------------
+read -r main_left main_top _ _ _ _ < <(probe rect "$MAIN")
+xdotool mousemove $((main_left + 18)) $((main_top + 32)) click 1
+check "a click on File opens its drop-down" wait_menus 1
+read -r fl ft fw fh < <(menu_windows | head -n 1)
+sleep 0.4
+check "the drop-down is skinned" near "$(pixel $((fl + fw - 12)) "$(item_y "$ft" 0)")" "$MENU_RGB"
+xdotool mousemove $((fl + fw / 2)) "$(item_y "$ft" 0)"
+sleep 0.5
+check_not "the drop-down's item under the mouse is highlighted" near "$(pixel $((fl + fw - 12)) "$(item_y "$ft" 0)")" "$MENU_RGB"
+shot settings_file_menu_skinned "$(window_geometry "$MAIN" 4)"
+xdotool key Right
+sleep 0.5
+check "Right moves on to the Help drop-down" wait_menus 1
+shot settings_help_menu_skinned "$(window_geometry "$MAIN" 4)"
+xdotool key Escape Escape
+park_mouse
+sleep 0.3
+check_not "Escape closes the menu bar's drop-downs" probe_tray menuopen
+check "the settings window is still running" wakespan_running
+
+# Help > About from the bar by keyboard.
+xdotool mousemove $((main_left + 18)) $((main_top + 32)) click 1
+wait_menus 1
+xdotool key Right
+sleep 0.3
+xdotool key a
+check "Help > About from the menu bar by keyboard" probe wait "$ABOUT" 5000
+probe click "$ABOUT" "$ABOUT_OK_BTN" >/dev/null
+probe waitgone "$ABOUT" 5000 >/dev/null
+
+wakespan_stop
