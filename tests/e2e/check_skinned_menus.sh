@@ -29,8 +29,13 @@ near() { # "r g b" "r g b": every channel within 6
   for i in 0 1 2; do (( ${a[i]} - ${b[i]} > 6 || ${b[i]} - ${a[i]} > 6 )) && return 1; done
   return 0
 }
-# Item rows are 20 pixels high below the 3-pixel frame on the 16-pixel pictures.
+# Item rows are 20 pixels high below the 3-pixel frame on the 16-pixel
+# pictures, dividers 2: the middle of row N of a menu without dividers, and
+# of the tray menu's rows (Settings, Execute Action, Windows, Control Panel,
+# Help, Exit).
 item_y() { echo $(( $1 + 3 + 20 * $2 + 10 )); }
+TRAY_ROWS=(3 23 45 65 87 109)
+tray_y() { echo $(( $1 + ${TRAY_ROWS[$2]} + 10 )); }
 shot_menu() { # NAME: the screen part holding every open menu
   local l t w h minl=10000 mint=10000 maxr=0 maxb=0
   while read -r l t w h; do
@@ -50,36 +55,39 @@ check "right-click on the icon opens the tray menu" wait_menus 1
 read -r ml mt mw mh < <(menu_windows | head -n 1)
 sleep 0.4
 expect_match "the tray menu has its size (${mw}x${mh})" '^[0-9]+$' "$mw"
-check "the tray menu's background is the skin's menu colour" near "$(pixel $((ml + mw - 12)) "$(item_y "$mt" 0)")" "$MENU_RGB"
-check_not "the picture column is not the menu colour" near "$(pixel $((ml + 4)) "$(item_y "$mt" 2)")" "$MENU_RGB"
+check "the tray menu's background is the skin's menu colour" near "$(pixel $((ml + mw - 12)) "$(tray_y "$mt" 0)")" "$MENU_RGB"
+check_not "the picture column is not the menu colour" near "$(pixel $((ml + 4)) "$(tray_y "$mt" 2)")" "$MENU_RGB"
 shot_menu tray_menu_skinned
 
-# The mouse on "Windows" (item 3) highlights it and opens its submenu.
-xdotool mousemove $((ml + mw / 2)) "$(item_y "$mt" 3)"
+# The mouse on "Windows" highlights it and opens its submenu.
+xdotool mousemove $((ml + mw / 2)) "$(tray_y "$mt" 2)"
 check "hovering Windows opens its submenu" wait_menus 2
 sleep 0.5
-check_not "the item under the mouse is highlighted" near "$(pixel $((ml + mw - 12)) "$(item_y "$mt" 3)")" "$MENU_RGB"
-check "the item above it is not" near "$(pixel $((ml + mw - 12)) "$(item_y "$mt" 0)")" "$MENU_RGB"
+check_not "the item under the mouse is highlighted" near "$(pixel $((ml + mw - 12)) "$(tray_y "$mt" 2)")" "$MENU_RGB"
+check "the item above it is not" near "$(pixel $((ml + mw - 12)) "$(tray_y "$mt" 1)")" "$MENU_RGB"
 read -r sl st sw sh < <(menu_windows | awk -v l="$ml" '$1 != l' | head -n 1)
 check "the submenu is skinned too" near "$(pixel $((sl + sw - 12)) "$(item_y "$st" 0)")" "$MENU_RGB"
 xdotool mousemove $((sl + sw / 2)) "$(item_y "$st" 1)"
 sleep 0.6
 check_not "the submenu's item under the mouse is highlighted" near "$(pixel $((sl + sw - 12)) "$(item_y "$st" 1)")" "$MENU_RGB"
 shot_menu tray_submenu_skinned
-xdotool key Escape Escape
-sleep 0.3
-check_not "Escape closes the tray menu and its submenu" probe_tray menuopen
-
-# By mouse: Help (item 6) > About (item 2 of the submenu).
+# Wine keeps a menu open after Escape has closed a submenu opened by the
+# mouse, skinned or not: a click outside closes both.
+xdotool key Escape
 park_mouse
+xdotool click 1
+sleep 0.5
+check_not "a click outside closes the tray menu and its submenu" probe_tray menuopen
+
+# By mouse: Help > About (row 2 of the submenu).
 right_click_tray_icon
 wait_menus 1
 read -r ml mt mw mh < <(menu_windows | head -n 1)
-xdotool mousemove $((ml + mw / 2)) "$(item_y "$mt" 0)"
-xdotool mousemove $((ml + mw / 2)) "$(( $(item_y "$mt" 5) + 2 ))"
+xdotool mousemove $((ml + mw / 2)) "$(tray_y "$mt" 0)"
+xdotool mousemove $((ml + mw / 2)) "$(tray_y "$mt" 4)"
 wait_menus 2
 read -r sl st sw sh < <(menu_windows | awk -v l="$ml" '$1 != l' | head -n 1)
-xdotool mousemove $((sl + sw / 2)) "$(( $(item_y "$st" 2) + 2 ))" click 1
+xdotool mousemove $((sl + sw / 2)) "$(item_y "$st" 2)" click 1
 check "tray menu > Help > About by mouse shows the about window" probe wait "$ABOUT" 5000
 probe click "$ABOUT" "$ABOUT_OK_BTN" >/dev/null
 check "the about window closes" probe waitgone "$ABOUT" 5000
@@ -99,12 +107,9 @@ probe waitgone "$ABOUT" 5000 >/dev/null
 read -r main_left main_top _ _ _ _ < <(probe rect "$MAIN")
 xdotool mousemove $((main_left + 18)) $((main_top + 32)) click 1
 check "a click on File opens its drop-down" wait_menus 1
-read -r fl ft fw fh < <(menu_windows | head -n 1)
-sleep 0.4
-check "the drop-down is skinned" near "$(pixel $((fl + fw - 12)) "$(item_y "$ft" 0)")" "$MENU_RGB"
-xdotool mousemove $((fl + fw / 2)) "$(item_y "$ft" 0)"
-sleep 0.5
-check_not "the drop-down's item under the mouse is highlighted" near "$(pixel $((fl + fw - 12)) "$(item_y "$ft" 0)")" "$MENU_RGB"
+# Screenshots of the root window show a menu bar's drop-down black under
+# Wine, skinned or not, so only the bar's own item is looked at.
+check_not "the bar's File item is highlighted in the skin" near "$(pixel $((main_left + 6)) $((main_top + 32)))" "255 255 255"
 shot settings_file_menu_skinned "$(window_geometry "$MAIN" 4)"
 xdotool key Right
 sleep 0.5

@@ -188,6 +188,22 @@ TEST_F(MenuHooksTest, WrapperAnswersTheEngineAndGivesTheWindowBack) {
   DestroyWindow(window);
 }
 
+TEST_F(MenuHooksTest, BorderWithoutCutOutsLeavesTheWindowUnshaped) {
+  MenuEngineFor(manager);
+  HWND window = MakeWindow(L"menu");
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  {
+    TacMnuWnd wrapper(window, manager, "MAINMENU");
+    TacMenuInfo info;
+    info.Bmp = Bitmap(120, 80, PixelFormat::Bgr24);
+    DrawWndBorder(window, info);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(window, region), ERROR);
+    DeleteObject(region);
+  }
+  DestroyWindow(window);
+}
+
 TEST_F(MenuHooksTest, BorderCutsTheRegionOnceFromTheBackground) {
   MenuEngine& engine = MenuEngineFor(manager);
   HWND window = MakeWindow(L"menu");
@@ -206,7 +222,7 @@ TEST_F(MenuHooksTest, BorderCutsTheRegionOnceFromTheBackground) {
       EXPECT_FALSE(PtInRegion(region, 119, 79));
       EXPECT_TRUE(PtInRegion(region, 60, 40));
       // The region was changed, so a second border keeps it.
-      info.ArOR.clear();
+      info.ArOR = {Rect{0, 1, 1, 2}};
       DrawWndBorder(window, info);
       GetWindowRgn(window, region);
       EXPECT_TRUE(PtInRegion(region, 0, 1));

@@ -33,7 +33,6 @@ HRGN MenuRegion(const TacMenuInfo& menu) {
     OwnedRegion part(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
     CombineRgn(region, region, static_cast<HRGN>(part.get()), RGN_DIFF);
   };
-  if (menu.ArOR.empty()) cut(Rect{0, 0, 1, 1});
   for (const Rect& r : menu.ArOR) cut(r);
   return region;
 }
@@ -49,9 +48,13 @@ void DrawWndBorder(HWND window, const TacMenuInfo& menu) {
   if (Engine().ntFamily && !menu.Bmp.IsEmpty() &&
       SendEngineCommand(window, engine::CommandWParam(kRegionQuery), 0) == 0) {
     SendEngineCommand(window, engine::CommandWParam(kRegionChanged), 0);
-    // The window owns the region once it has taken it.
-    HRGN region = MenuRegion(menu);
-    if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+    // A frame without cut-outs needs no region: a window region also costs
+    // a popup menu its keyboard under Wine. The window owns a region once
+    // it has taken it.
+    if (!menu.ArOR.empty()) {
+      HRGN region = MenuRegion(menu);
+      if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+    }
   }
   drawing = false;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gui/Application.h"
+#include "skin/data/sSysColors.h"
 #include "skin/menus/sMenuLineItem.h"
 #include "skin/win32/manager/EngineStartup.h"
 #include "skin/win32/menus/MenuBorder.h"
@@ -66,6 +67,16 @@ void PaintFrameBeside(HWND window, const TacMenuInfo& menu, Rect item, const gui
     BlitPart(dc.get(), Point{part.Left, part.Top}, menu.Bmp, part);
 }
 
+// The system draws a submenu's arrow after the item, from a monochrome
+// bitmap in the context's text and background colours: the item's own.
+void ColourTheArrow(HDC dc, const Bitmap& item, const TsMenuItemData& data, const TsSkinManager& manager) {
+  const int k = manager.GetSkinIndex("MENUITEM");
+  if (item.IsEmpty() || k < 0) return;
+  const TsGeneralData& colours = manager.gd[size_t(k)];
+  SetTextColor(dc, COLORREF(ColorToRGB(ShownHighlighted(data) ? colours.HotFontColor[0] : colours.FontColor[0])));
+  SetBkColor(dc, COLORREF(item.Pixel(item.Width() - 2, item.Height() / 2)));
+}
+
 }  // namespace
 
 void PopupMeasureHandler::operator()(gui::MenuItem& item, MEASUREITEMSTRUCT& measure) const {
@@ -109,6 +120,7 @@ void PopupDrawHandler::operator()(gui::MenuItem& item, const DRAWITEMSTRUCT& dra
   const int extra = data.FirstColumn ? menus.ExtraWidth(&menu) : 0;
   BlitPart(draw.hDC, Point{draw.rcItem.left + extra, draw.rcItem.top}, bitmap,
            Rect{0, 0, bitmap.Width(), bitmap.Height()});
+  ColourTheArrow(draw.hDC, bitmap, data, engine->Manager());
 }
 
 void LineMeasureHandler::operator()(gui::MenuItem& item, MEASUREITEMSTRUCT& measure) const {
