@@ -9,6 +9,7 @@
 
 #include "skin/pixels/Bitmap.h"
 #include "skin/pixels/Geometry.h"
+#include "skin/pixels/StretchCache.h"
 
 namespace wakespan {
 
@@ -30,6 +31,8 @@ struct TsMaskData {
   TacImgType ImgType = itisaBorder;
   TsSkinManager* Manager = nullptr;
   int16_t WL = 0, WT = 0, WR = 0, WB = 0;  // fixed border widths
+  // Painting's resampled parts of this image; copies of an entry start empty.
+  mutable StretchCache Stretched;
 };
 
 // A pattern image of 90,000 pixels or more (held decoded).

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/sSkinProps.h"
-#include "skin/paint/sPaintPlatform.h"
+#include "skin/paint/sCachedStretch.h"
 #include "skin/paint/sTexture.h"
 #include "skin/pixels/sAlphaGraph.h"
 
@@ -104,7 +104,7 @@ void PaintBorderImage(Bitmap& B, Rect R, bool filling, const TCacheInfo& ci, con
       if (CopyMaskedTiled(part.dst, part.src, B, e, keepKeys, *source)) continue;
       Tile(part.dst, part.src, bounds, [&](const Rect& d, const Rect& s) { CopyMasked(d, s, B, e, false, keepKeys, *source); });
     } else if (stretch) {
-      if (!part.src.IsEmpty()) PaintPlatform().StretchHalftone(B, part.dst, *source, part.src);
+      if (!part.src.IsEmpty()) StretchHalftoneCached(B, part.dst, *source, part.src, e.Stretched);
     } else {
       Tile(part.dst, part.src, bounds, [&](const Rect& d, const Rect& s) {
         CopyBlock(B, d.Left, d.Top, d.Width(), d.Height(), *source, s.Left, s.Top);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "skin/data/sSkinManager.h"
-#include "skin/paint/sPaintPlatform.h"
+#include "skin/paint/sCachedStretch.h"
 #include "skin/pixels/sAlphaGraph.h"
 
 namespace wakespan {
@@ -83,14 +83,13 @@ void PaintTexture(Bitmap& B, Rect& R, const Bitmap* image, int d, const TsMaskDa
   const int w = e.R.Width(), h = e.R.Height();
   if (src == nullptr || w <= 0 || h <= 0) return;
   const Rect Sr{e.R.Left, e.R.Top, e.R.Right, e.R.Bottom};
-  TacPaintPlatform& platform = PaintPlatform();
   switch (d) {
     case 0:
       TileImage(B, R, origin, *src, Sr);
       R = kCoveredRect;
       break;
     case 1:
-      platform.StretchHalftone(B, R, *src, Sr);
+      StretchHalftoneCached(B, R, *src, Sr, e.Stretched);
       R = kCoveredRect;
       break;
     case 2:
@@ -102,11 +101,11 @@ void PaintTexture(Bitmap& B, Rect& R, const Bitmap* image, int d, const TsMaskDa
       R.Left += w;
       break;
     case 4:
-      platform.StretchHalftone(B, Rect{R.Left, R.Top, R.Right, R.Top + h}, *src, Sr);
+      StretchHalftoneCached(B, Rect{R.Left, R.Top, R.Right, R.Top + h}, *src, Sr, e.Stretched);
       R.Top += h;
       break;
     case 5:
-      platform.StretchHalftone(B, Rect{R.Left, R.Top, R.Left + w, R.Bottom}, *src, Sr);
+      StretchHalftoneCached(B, Rect{R.Left, R.Top, R.Left + w, R.Bottom}, *src, Sr, e.Stretched);
       R.Left += w;
       break;
     case 6: {

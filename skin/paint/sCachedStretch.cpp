@@ -1,0 +1,28 @@
+#include "skin/paint/sCachedStretch.h"
+
+#include "skin/paint/sPaintPlatform.h"
+#include "skin/pixels/sGraphUtils.h"
+
+namespace wakespan {
+
+void StretchHalftoneCached(Bitmap& B, Rect Dr, const Bitmap& Src, Rect Sr, StretchCache& cache) {
+  TacPaintPlatform& platform = PaintPlatform();
+  // The key holds the source rectangle as the stretch will clip it, so
+  // requests that resample the same pixels share one result.
+  const Rect from = Intersect(Sr, Rect{0, 0, Src.Width(), Src.Height()});
+  if (from.IsEmpty() || Dr.IsEmpty() || B.IsEmpty()) return;
+  const long long width = static_cast<long long>(Dr.Right) - Dr.Left;
+  const long long height = static_cast<long long>(Dr.Bottom) - Dr.Top;
+  if (!Bitmap::IsAcceptableSize(width, height)) return platform.StretchHalftone(B, Dr, Src, from);
+  const StretchCache::Key key{&platform, &Src, from, Dr.Width(), Dr.Height(), B.Format()};
+  const Bitmap* result = cache.Find(key);
+  if (result == nullptr) {
+    Bitmap* fresh = cache.Add(key);
+    if (fresh == nullptr) return platform.StretchHalftone(B, Dr, Src, from);
+    platform.StretchHalftone(*fresh, Rect{0, 0, Dr.Width(), Dr.Height()}, Src, from);
+    result = fresh;
+  }
+  CopyBlock(B, Dr.Left, Dr.Top, Dr.Width(), Dr.Height(), *result, 0, 0);
+}
+
+}  // namespace wakespan
