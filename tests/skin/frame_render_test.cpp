@@ -1,0 +1,120 @@
+// The window-sized cache of a skinned form painted with the embedded skin.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "skin/data/sSkinManager.h"
+#include "skin/data/sSkinProps.h"
+#include "skin/frame/sFrameGeometry.h"
+#include "skin/frame/sFrameRender.h"
+#include "skin/paint/sBackgroundQuery.h"
+#include "skin/paint/sSectionPaint.h"
+#include "skin/paint/sStateGlyph.h"
+
+namespace wakespan {
+namespace {
+
+#ifdef WAKESPAN_EMBEDDED_SKIN_ASZ
+class FrameRenderTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    std::ifstream in(WAKESPAN_EMBEDDED_SKIN_ASZ, std::ios::binary);
+    const ByteBuffer packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    manager_ = new TsSkinManager;
+    manager_->LoadPackedData(packed.data(), packed.size());
+  }
+  static void TearDownTestSuite() { delete manager_; }
+  void SetUp() override {
+    scene.Window.Style = kStyleCaption | kStyleSysMenu | kStyleMinimizeBox | kStyleMaximizeBox;
+    scene.Window.Window = Size{357, 389};
+    scene.Window.Client = Size{351, 389 - 3 - 18 - 19 - 3};
+    scene.Window.MainMenuShown = true;
+    scene.Rules = RulesFromStyle(scene.Window.Style, true, false);
+    scene.Caption = u"Wakespan";
+    cache.ReadSkin(manager_);
+    AssignTitleButtonImages(cache.Buttons, *manager_, TsBorderStyle::Single, scene.Rules, false, false,
+                            cache.Data.SkinIndex);
+  }
+  static TsSkinManager* manager_;
+  TsFrameCache cache;
+  TsFrameScene scene;
+};
+TsSkinManager* FrameRenderTest::manager_ = nullptr;
+
+TEST_F(FrameRenderTest, PaintsOnlyWhenStaleAndCoversTheWindow) {
+  int iconCalls = 0, menuCalls = 0;
+  scene.ShowIcon = true;
+  scene.DrawIcon = [&](Bitmap&, Rect where) {
+    ++iconCalls;
+    EXPECT_EQ(where.Width(), 16);
+  };
+  scene.PaintMenuBarItems = [&](Bitmap&, const Bitmap& line) {
+    ++menuCalls;
+    EXPECT_EQ(line.Width(), 357);
+    EXPECT_EQ(line.Height(), 18);
+  };
+  EXPECT_TRUE(RenderFrame(cache, scene));
+  EXPECT_FALSE(RenderFrame(cache, scene));
+  EXPECT_EQ(iconCalls, 1);
+  EXPECT_EQ(menuCalls, 1);
+  ASSERT_TRUE(cache.Data.FCacheBmp);
+  EXPECT_EQ(cache.Data.FCacheBmp->Width(), 357);
+  EXPECT_EQ(cache.Data.FCacheBmp->Height(), 389);
+  EXPECT_EQ(cache.TempBmp.Width(), 3 + (1 + 43 + 25 - 1 + 27 - 1) + 10);
+}
+
+TEST_F(FrameRenderTest, ClientIsTheFormSectionAndButtonsAreTheirGlyphs) {
+  scene.Caption.clear();
+  RenderFrame(cache, scene);
+  const Bitmap& b = *cache.Data.FCacheBmp;
+  Bitmap form(357, 389, PixelFormat::Bgr24);
+  TCacheInfo none;
+  none.FillColor = kSkinColor;
+  PaintSection(cache.Data, none, false, 1, Rect{0, 0, 357, 389}, Point{}, &form, false);
+  for (int y = 60; y < 389; y += 37)
+    for (int x = 0; x < 357; x += 29) ASSERT_EQ(b.Pixel(x, y), form.Pixel(x, y)) << x << "," << y;
+  // The close button is its state-0 glyph painted over the title bar.
+  const TsCaptionButton& close = cache.Buttons.Close;
+  Bitmap glyph = b;
+  PaintStateGlyph(glyph, Point{close.R.Left, close.R.Top}, 0, CacheInfoOfBitmap(&glyph, 3, 40),
+                  manager_->ma[size_t(close.ImageIndex)], kGlyphNormal);
+  EXPECT_EQ(glyph, b);
+}
+
+TEST_F(FrameRenderTest, InactiveFormPaintsADifferentTitleBar) {
+  RenderFrame(cache, scene);
+  const Bitmap active = *cache.Data.FCacheBmp;
+  scene.FormActive = false;
+  cache.Data.BGChanged = true;
+  RenderFrame(cache, scene);
+  EXPECT_NE(*cache.Data.FCacheBmp, active);
+}
+
+TEST_F(FrameRenderTest, ChildrenGetTheCacheAtTheClientOrigin) {
+  BackgroundInfo info;
+  AnswerFormBackground(cache, scene, info);
+  EXPECT_EQ(info.Kind, BackgroundInfo::kCacheBitmap);
+  EXPECT_EQ(info.Bitmap, cache.Data.FCacheBmp.get());
+  EXPECT_EQ(info.OffsetX, 3);
+  EXPECT_EQ(info.OffsetY, 40);
+}
+
+TEST_F(FrameRenderTest, OddSizesAndAMissingSkinPaintNothingWrong) {
+  for (const Size size : {Size{0, 0}, Size{1, 1}, Size{40000, 10}, Size{-5, 30}}) {
+    scene.Window.Window = size;
+    scene.Window.Client = Size{};
+    cache.Data.BGChanged = true;
+    EXPECT_TRUE(RenderFrame(cache, scene));
+  }
+  TsFrameCache bare;
+  TsSkinManager empty;
+  bare.ReadSkin(&empty);
+  scene.Window.Window = Size{50, 50};
+  EXPECT_TRUE(RenderFrame(bare, scene));
+  EXPECT_EQ(*bare.Data.FCacheBmp, Bitmap(50, 50, PixelFormat::Bgr24));
+}
+#endif
+
+}  // namespace
+}  // namespace wakespan
