@@ -47,6 +47,34 @@ TEST_P(RowsTest, CopyKeyedLeavesExactlyTheKeyPixels) {
   }
 }
 
+// Key pixels take the parent pixel behind them; parent offsets that put
+// rows or ends of rows outside the parent leave those pixels as they were.
+TEST_P(RowsTest, CopyKeyedTakesTheParentBehindKeyPixelsOrLeavesThem) {
+  const uint32_t key = 0x00FF00FFu;
+  const Point offsets[] = {{0, 0}, {3, 1}, {-2, 0}, {9, -1}, {-1, 3}};
+  for (int width = 1; width <= 40; ++width) {
+    for (const Point& o : offsets) {
+      const Bitmap src = RandomBitmap(width, 3, GetParam(), key, rng);
+      const Bitmap parent = RandomBitmap(width + 4, 4, GetParam(), 0, rng);
+      const Bitmap before = RandomBitmap(width + 3, 4, GetParam(), 0, rng);
+      Bitmap dst = before;
+      CopyKeyed(dst, src, 2, 1, true, CacheInfoOfBitmap(&parent, o.X, o.Y), key, Rect{0, 0, width - 1, 2});
+      for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < width + 3; ++x) {
+          const bool inside = x >= 2 && x - 2 < width && y >= 1;
+          const uint32_t s = inside ? src.Pixel(x - 2, y - 1) : 0;
+          const int px = x + o.X, py = y + o.Y;
+          const bool behind = px >= 0 && py >= 0 && px < parent.Width() && py < parent.Height();
+          uint32_t want = before.Pixel(x, y);
+          if (inside && s != key) want = s;
+          if (inside && s == key && behind) want = parent.Pixel(px, py);
+          ASSERT_EQ(dst.Pixel(x, y), want) << width << " " << o.X << "," << o.Y << " " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 TEST_P(RowsTest, BlendWithAlphaMatchesTheByteFormula) {
   for (const int alpha : {0, 1, 127, 128, 254, 255}) {
     for (int width = 1; width <= 40; ++width) {
