@@ -161,6 +161,7 @@ void Form::Show() {
   ShowWindow(Handle(), SW_SHOW);
   BringWindowToTop(Handle());
   SetForegroundWindow(Handle());
+  if (!wasVisible) Perform(kVisibleChanged, 1);
   if (!wasVisible && OnShow) OnShow();
 }
 
@@ -171,7 +172,9 @@ void Form::Hide() {
     modal_ = false;
     return;
   }
+  const bool wasVisible = Visible();
   ShowWindow(Handle(), SW_HIDE);
+  if (wasVisible) Perform(kVisibleChanged, 0);
 }
 
 namespace {
@@ -208,6 +211,7 @@ void Form::ShowModal() {
 void Form::SetMenu(MainMenu* menu) {
   menu_ = menu;
   ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
+  Perform(kMenuChanged);
 }
 
 void Form::SetTopLeft(int left, int top) {
@@ -324,6 +328,10 @@ void Form::WndProc(Message& message) {
       return;
     case WM_ACTIVATE:
       OnActivate(message);
+      return;
+    case WM_ENABLE:
+      CallDefault(message);
+      Perform(kEnabledChanged);
       return;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:

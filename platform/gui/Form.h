@@ -23,6 +23,12 @@ struct SizeConstraints {
   int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;  // 0: no limit
 };
 
+// Notifications a form sends through its own handler chain, so that a
+// handler installed over the form hears of these changes.
+constexpr UINT kVisibleChanged = 0xB00B;  // wParam: 1 shown, 0 hidden
+constexpr UINT kEnabledChanged = 0xB00C;
+constexpr UINT kMenuChanged = 0xB015;
+
 struct FormLayout {
   const wchar_t* className;  // also the window class name, e.g. L"TMainform"
   const wchar_t* name;       // e.g. L"Mainform"
@@ -62,6 +68,7 @@ class Form : public WinControl {
   void RequestCentre() { centrePending_ = true; }
   void SetTopLeft(int left, int top);
   void SetConstraints(const SizeConstraints& constraints);
+  const SizeConstraints& Constraints() const { return constraints_; }
   void SetTopmost(bool topmost);
   int Width() const;
   int Height() const;

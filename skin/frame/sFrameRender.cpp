@@ -84,11 +84,19 @@ class FrameRenderer {
   }
 
  private:
+  // What lies behind the form's border where its image is see-through:
+  // the form's own colour, so that no key colour stays in the cache.
+  TCacheInfo BehindForm() const {
+    TCacheInfo ci;
+    ci.FillColor = uint32_t(FormColor(fc_, s_));
+    return ci;
+  }
+
   void PaintFormSection() {
     const TsCommonData& data = fc_.Data;
     const Rect all{0, 0, W_, H_};
     if (HasFrame(w_) || w_.HasParentControl)
-      PaintSection(data, NoParent(), false, state_, all, w_.Position, &cache_, w_.HasParentControl);
+      PaintSection(data, BehindForm(), false, state_, all, w_.Position, &cache_, w_.HasParentControl);
     else
       PaintSectionBackground(data.SkinIndex, data.FSkinSection, NoParent(), kSkinColor, -1, -1, &m_, cache_,
                              Point{}, all, state_);

@@ -69,11 +69,14 @@ TEST_F(FrameRenderTest, ClientIsTheFormSectionAndButtonsAreTheirGlyphs) {
   RenderFrame(cache, scene);
   const Bitmap& b = *cache.Data.FCacheBmp;
   Bitmap form(357, 389, PixelFormat::Bgr24);
-  TCacheInfo none;
-  none.FillColor = kSkinColor;
-  PaintSection(cache.Data, none, false, 1, Rect{0, 0, 357, 389}, Point{}, &form, false);
+  TCacheInfo behind;
+  behind.FillColor = uint32_t(FormColor(cache, scene));
+  PaintSection(cache.Data, behind, false, 1, Rect{0, 0, 357, 389}, Point{}, &form, false);
   for (int y = 60; y < 389; y += 37)
     for (int x = 0; x < 357; x += 29) ASSERT_EQ(b.Pixel(x, y), form.Pixel(x, y)) << x << "," << y;
+  // No key colour is left anywhere in the frame or the client.
+  for (int y = 0; y < 389; ++y)
+    for (int x = 0; x < 357; ++x) ASSERT_NE(b.Pixel(x, y), 0xFF00FFu) << x << "," << y;
   // The close button is its state-0 glyph painted over the title bar.
   const TsCaptionButton& close = cache.Buttons.Close;
   Bitmap glyph = b;

@@ -13,6 +13,7 @@
 #include "skin/paint/sPaintPlatform.h"
 #include "skin/win32/manager/PaintPlatformWin32.h"
 #include "skin/win32/manager/ResourceData.h"
+#include "skin/win32/frame/sSkinProvider.h"
 #include "skin/win32/menus/MenuRegistration.h"
 
 namespace wakespan {
@@ -64,6 +65,7 @@ void StartEngine() {
   // Painting stretches, fills gradients and writes text through GDI.
   SetPaintPlatform(&Win32PaintPlatform());
   RegisterMenuSkinning();
+  RegisterFormProvider();
   globals.activeShadow = LoadPngResource(L"ACSHDA");
   globals.inactiveShadow = LoadPngResource(L"ACSHDI");
   if (engine::AsksForVersion(Arguments()))
