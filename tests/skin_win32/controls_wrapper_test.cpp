@@ -295,6 +295,19 @@ TEST_F(WrappedControls, RemovingTheItemsAndDestroyingWindowsUnhooks) {
   EXPECT_FALSE(form->label->Transparent);
 }
 
+// Fails today: the GDI halftone stretch of the button's edges and centre
+// brings in magenta of the master bitmap (source rows of a top-down DIB in
+// StretchDIBits); enable once the stretch reads the right rows.
+TEST_F(WrappedControls, DISABLED_NoKeyColourShowsOnAPaintedButton) {
+  for (int state = 0; state < 3; ++state) {
+    const Bitmap b = ButtonSection(state);
+    int magenta = 0;
+    for (int y = 0; y < 25; ++y)
+      for (int x = 0; x < 75; ++x) magenta += b.Pixel(x, y) == 0xFF00FF;
+    EXPECT_EQ(magenta, 0) << "state " << state;
+  }
+}
+
 TEST_F(WrappedControls, PlainWindowsAreHookedThroughTheirWindowProcedure) {
   const HWND plain = CreateWindowExW(0, L"BUTTON", L"Plain", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 300, 60, 75, 25,
                                      form->Handle(), nullptr, nullptr, nullptr);
