@@ -49,7 +49,7 @@ HWND TsSkinProvider::Window() const {
 void TsSkinProvider::PrepareForm() {
   if (!Window()) return;
   cache_.ReadSkin(&manager_);
-  skinned_ = manager_.Active() && cache_.Data.Skinned();
+  skinned_ = cache_.Data.Skinned();
   UpdateSysMenuStyle(skinned_);
   if (!skinned_) return;
   const TsFrameWindow w = Scene().Window;

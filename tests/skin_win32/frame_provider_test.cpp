@@ -1,0 +1,149 @@
+// A real framework form skinned by its provider with the embedded skin: the
+// engine's queries, the dropped system-menu style, the corner region, the
+// frame's pixels from the cache, and the system frame back after removal.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/gui/Application.h"
+#include "platform/gui/Form.h"
+#include "skin/data/sSkinManager.h"
+#include "skin/frame/sFrameGeometry.h"
+#include "skin/paint/sEngineMessage.h"
+#include "skin/win32/frame/sSkinProvider.h"
+#include "skin/win32/manager/PaintPlatformWin32.h"
+
+namespace {
+
+using namespace wakespan;
+
+std::string EmbeddedSkinDirectory() {
+  std::string path = __FILE__;
+  path.erase(path.rfind("/tests/"));
+  path = "Z:" + path + "/resources/skin/WMP11";
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+void PumpMessages(int milliseconds) {
+  const DWORD end = GetTickCount() + DWORD(milliseconds);
+  MSG msg;
+  while (GetTickCount() < end) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+LRESULT Command(HWND window, uint16_t code, const TsSkinManager* manager = nullptr) {
+  return SendMessageW(window, EngineCommandMessage, EngineCommand(code), reinterpret_cast<LPARAM>(manager));
+}
+
+class SkinnedFrame : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    gui::Application::Instance().Initialize();
+    SetPaintPlatform(&Win32PaintPlatform());
+  }
+  void SetUp() override {
+    manager.LoadSkinDirectory(EmbeddedSkinDirectory());
+    form = std::make_unique<gui::Form>(
+        gui::FormLayout{L"TFrameTestForm", L"FrameTestForm", L"Skinned frame", gui::BorderStyle::Single, true, 300, 200});
+    form->SetTopLeft(40, 40);
+    form->Show();
+    provider = std::make_unique<TsSkinProvider>(*form, manager);
+    SetForegroundWindow(form->Handle());
+    PumpMessages(300);
+  }
+  void TearDown() override {
+    provider.reset();
+    form.reset();
+  }
+  HWND Window() const { return form->Handle(); }
+  LONG_PTR Style() const { return GetWindowLongPtrW(Window(), GWL_STYLE); }
+
+  TsSkinManager manager;
+  std::unique_ptr<gui::Form> form;
+  std::unique_ptr<TsSkinProvider> provider;
+};
+
+TEST_F(SkinnedFrame, AnswersTheEngineAndDropsTheSystemMenuStyle) {
+  EXPECT_TRUE(provider->Skinned());
+  EXPECT_EQ(Command(Window(), kCommandIsSkinned), 1);
+  EXPECT_EQ(Command(Window(), 4), reinterpret_cast<LRESULT>(provider.get()));
+  EXPECT_EQ(Style() & WS_SYSMENU, 0);
+  RECT window{}, client{};
+  GetWindowRect(Window(), &window);
+  GetClientRect(Window(), &client);
+  POINT origin{0, 0};
+  ClientToScreen(Window(), &origin);
+  const LRESULT offsets = Command(Window(), 61);
+  EXPECT_EQ(LOWORD(offsets), origin.x - window.left);
+  EXPECT_EQ(HIWORD(offsets), origin.y - window.top);
+}
+
+TEST_F(SkinnedFrame, RegionCutsTheCornersAsTheSkinDoes) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(Window(), region), ERROR);
+  RECT r{};
+  GetWindowRect(Window(), &r);
+  const int W = r.right - r.left, H = r.bottom - r.top;
+  const struct {
+    int x, y;
+    bool inside;
+  } points[] = {{0, 0, false},     {4, 0, false},     {5, 0, true},      {2, 1, false},   {3, 1, true},
+                {0, 4, false},     {1, 4, true},      {0, 5, true},      {W - 5, 0, false}, {W - 6, 0, true},
+                {0, H - 1, false}, {1, H - 1, true},  {W - 1, H - 1, false}, {W / 2, H / 2, true}};
+  for (const auto& p : points) EXPECT_EQ(PtInRegion(region, p.x, p.y) != FALSE, p.inside) << p.x << "," << p.y;
+  DeleteObject(region);
+}
+
+TEST_F(SkinnedFrame, FramePixelsComeFromTheCache) {
+  const Bitmap* cache = provider->Cache().Data.FCacheBmp.get();
+  ASSERT_TRUE(cache && !cache->IsEmpty());
+  HDC dc = GetWindowDC(Window());
+  int compared = 0, equal = 0;
+  for (int x = 30; x < cache->Width() - 100; x += 17)
+    for (int y : {3, 10, 17}) {
+      const COLORREF screen = GetPixel(dc, x, y);
+      if (screen == CLR_INVALID) continue;
+      ++compared;
+      if (screen == COLORREF(cache->Pixel(x, y))) ++equal;
+    }
+  ReleaseDC(Window(), dc);
+  if (compared == 0) GTEST_SKIP() << "the window's pixels cannot be read back here";
+  EXPECT_EQ(equal, compared);
+}
+
+TEST_F(SkinnedFrame, RemovingTheSkinGivesTheSystemFrameBack) {
+  manager.SkinData.Active = false;
+  Command(Window(), 2, &manager);
+  EXPECT_FALSE(provider->Skinned());
+  EXPECT_NE(Style() & WS_SYSMENU, 0);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(Window(), region), ERROR);
+  DeleteObject(region);
+  EXPECT_FALSE(provider->Cache().Data.FCacheBmp);
+  // Still the form's provider, and skinned again by a new skin.
+  EXPECT_EQ(Command(Window(), kCommandIsSkinned), 1);
+  manager.SkinData.Active = true;
+  Command(Window(), 1, &manager);
+  PumpMessages(200);
+  EXPECT_TRUE(provider->Skinned());
+  EXPECT_EQ(Style() & WS_SYSMENU, 0);
+}
+
+TEST_F(SkinnedFrame, ProviderGoneLeavesThePlainForm) {
+  provider.reset();
+  EXPECT_NE(Style() & WS_SYSMENU, 0);
+  EXPECT_EQ(Command(Window(), kCommandIsSkinned), 0);
+  PumpMessages(100);  // the form still paints and answers
+  EXPECT_TRUE(IsWindow(Window()));
+}
+
+}  // namespace
