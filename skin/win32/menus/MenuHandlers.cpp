@@ -28,10 +28,10 @@ POINT ClientOffset(HWND window) {
 const void* MenuKey(const gui::MenuItem& item) { return item.Container(); }
 
 Size FirstPictureSize(const gui::MenuItem& item, MenuEngine& engine) {
-  const gui::Menu* menu = item.ParentMenu();
-  for (gui::MenuItem* other : menu ? menu->AllItems() : std::vector<gui::MenuItem*>{})
-    if (other->Container() == item.Container() && other->Index() == 0)
-      return MenuItemDataOf(*other, engine, 0).PictureSize;
+  if (const gui::Menu* menu = item.ParentMenu())
+    for (gui::MenuItem* other : menu->AllItems())
+      if (other->Container() == item.Container() && other->Index() == 0)
+        return MenuItemDataOf(*other, engine, 0).PictureSize;
   return MenuItemDataOf(item, engine, 0).PictureSize;
 }
 

@@ -49,20 +49,12 @@ TsMenuItemData MenuItemDataOf(const gui::MenuItem& item, MenuEngine& engine, UIN
   GetMenuItemInfoW(item.Container(), UINT(item.Index()), TRUE, &info);
   data.Radio = (info.fType & MFT_RADIOCHECK) != 0;
   data.RightToLeft = (info.fType & MFT_RIGHTORDER) != 0;
-  if (drawState) {
-    data.Default = (drawState & ODS_DEFAULT) != 0;
-    data.Checked = (drawState & ODS_CHECKED) != 0;
-    data.Enabled = !(drawState & (ODS_DISABLED | ODS_GRAYED));
-    data.Selected = (drawState & ODS_SELECTED) != 0;
-    data.Hot = (drawState & ODS_HOTLIGHT) != 0;
-    data.HidePrefix = (drawState & ODS_NOACCEL) != 0;
-  } else {
-    data.Default = (info.fState & MFS_DEFAULT) != 0;
-    data.Checked = (info.fState & MFS_CHECKED) != 0;
-    data.Enabled = !(info.fState & MFS_DISABLED);
-  }
-  // The framework's default flag also marks the item drawn.
-  data.Default = data.Default || item.Default;
+  data.Default = (info.fState & MFS_DEFAULT) || (drawState & ODS_DEFAULT) || item.Default;
+  data.Checked = (info.fState & MFS_CHECKED) || (drawState & ODS_CHECKED);
+  data.Enabled = !(info.fState & MFS_DISABLED) && !(drawState & (ODS_DISABLED | ODS_GRAYED));
+  data.Selected = (drawState & ODS_SELECTED) != 0;
+  data.Hot = (drawState & ODS_HOTLIGHT) != 0;
+  data.HidePrefix = (drawState & ODS_NOACCEL) != 0;
   return data;
 }
 

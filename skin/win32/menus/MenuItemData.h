@@ -9,8 +9,8 @@
 
 namespace wakespan {
 
-// The item with its state: the system's owner-draw state bits when it is
-// being drawn, its menu state when it is being measured (`drawState` 0).
+// The item with its menu state and, while it is being drawn, the system's
+// owner-draw state bits (0 when measuring).
 TsMenuItemData MenuItemDataOf(const gui::MenuItem& item, MenuEngine& engine, UINT drawState);
 
 }  // namespace wakespan
