@@ -130,6 +130,10 @@ bool TitleButtonEnabled(const TsTitleButtons& buttons, const TsCaptionButton& bu
   return true;
 }
 
+bool MaxButtonActive(const TsTitleButtonRules& rules, bool maximized) {
+  return rules.EnabledMax || (maximized && rules.EnabledRestore);
+}
+
 int TitleButtonGlyphMode(const TsCaptionButton& button, bool formActive, bool commandEnabled) {
   return button.State == 0 && (!formActive || !commandEnabled) ? kFadedGlyph : kGlyphNormal;
 }

@@ -16,6 +16,22 @@ inline constexpr uint32_t kHitMinButton = 8;
 inline constexpr uint32_t kHitMaxButton = 9;
 inline constexpr uint32_t kHitClose = 20;
 inline constexpr uint32_t kHitHelp = 21;
+// The system's other non-client hit codes the skinned frame answers.
+inline constexpr uint32_t kHitNowhere = 0;
+inline constexpr uint32_t kHitClient = 1;
+inline constexpr uint32_t kHitCaption = 2;
+inline constexpr uint32_t kHitSysMenu = 3;
+inline constexpr uint32_t kHitMenu = 5;
+inline constexpr uint32_t kHitLeft = 10;
+inline constexpr uint32_t kHitRight = 11;
+inline constexpr uint32_t kHitTop = 12;
+inline constexpr uint32_t kHitTopLeft = 13;
+inline constexpr uint32_t kHitTopRight = 14;
+inline constexpr uint32_t kHitBottom = 15;
+inline constexpr uint32_t kHitBottomLeft = 16;
+inline constexpr uint32_t kHitBottomRight = 17;
+// The engine's own code of user title button i is kHitUserButton + i.
+inline constexpr uint32_t kHitUserButton = 1000;
 
 struct TsCaptionButton {
   int State = 0;        // 0 normal, 1 hot, 2 pressed, -1 none
@@ -73,6 +89,9 @@ void LayoutTitleButtons(TsTitleButtons& buttons, const TsSkinModel& m, const TsF
 // The glyph mode a button is drawn with: faded in state 0 when the form is
 // inactive or the button's command is disabled.
 int TitleButtonGlyphMode(const TsCaptionButton& button, bool formActive, bool commandEnabled);
+// Whether the maximize button can be pressed: maximizing is enabled, or the
+// form is maximized and restoring is.
+bool MaxButtonActive(const TsTitleButtonRules& rules, bool maximized);
 // Whether the button's command counts as enabled for drawing.
 bool TitleButtonEnabled(const TsTitleButtons& buttons, const TsCaptionButton& button,
                         const TsTitleButtonRules& rules, bool maximized, bool minimized);
