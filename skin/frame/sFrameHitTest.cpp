@@ -81,8 +81,7 @@ TsHitResult HitTestFrame(Point p, const TsFrameHitInput& in, const TsTitleButton
   return TsHitResult{kHitMenu, {}};
 }
 
-TsNcHitAnswer AnswerNcHitTest(Point p, const TsFrameHitInput& in, const TsTitleButtons& buttons,
-                              bool captionBarDrawn) {
+TsNcHitAnswer AnswerNcHitTest(Point p, const TsFrameHitInput& in, const TsTitleButtons& buttons, bool captionBarDrawn) {
   if (!captionBarDrawn) return TsNcHitAnswer{};
   const TsHitResult r = HitTestFrame(p, in, buttons);
   switch (r.Code) {

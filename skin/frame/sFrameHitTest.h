@@ -59,7 +59,6 @@ struct TsNcHitAnswer {
   uint32_t Code = kHitNowhere;  // when not asking the previous procedure
   std::optional<int> Hot;
 };
-TsNcHitAnswer AnswerNcHitTest(Point p, const TsFrameHitInput& in, const TsTitleButtons& buttons,
-                              bool captionBarDrawn);
+TsNcHitAnswer AnswerNcHitTest(Point p, const TsFrameHitInput& in, const TsTitleButtons& buttons, bool captionBarDrawn);
 
 }  // namespace wakespan

@@ -87,7 +87,7 @@ TEST(FrameHitTest, DisabledAndUnplacedButtons) {
   s.In.Rules.EnabledMin = false;
   EXPECT_EQ(s.At(290, 10).Code, kHitCaption);
   EXPECT_EQ(s.At(260, 10).Code, kHitMinButton);  // restores the minimized form
-  s.Buttons.Close.ImageIndex = -1;                // no image: never laid out
+  s.Buttons.Close.ImageIndex = -1;               // no image: never laid out
   EXPECT_EQ(s.At(320, 10).Code, kHitCaption);
   s.In.Rules.HaveSysMenu = false;
   EXPECT_EQ(s.At(260, 10).Code, kHitCaption);
@@ -95,9 +95,8 @@ TEST(FrameHitTest, DisabledAndUnplacedButtons) {
 
 TEST(FrameHitTest, UserButtonsCountAfterTheSystemOnes) {
   HitScene s;
-  s.In.UserButtons = {{Rect{200, 1, 220, 21}, false, true},
-                      {Rect{180, 1, 200, 21}, true, true},
-                      {Rect{160, 1, 180, 21}, true, false}};
+  s.In.UserButtons = {
+      {Rect{200, 1, 220, 21}, false, true}, {Rect{180, 1, 200, 21}, true, true}, {Rect{160, 1, 180, 21}, true, false}};
   EXPECT_EQ(s.At(190, 10).Code, kHitUserButton + 1);
   EXPECT_EQ(s.At(190, 10).Hot, int(kHitUserButton + 1));
   EXPECT_EQ(s.At(210, 10).Code, kHitCaption);  // hidden
@@ -166,9 +165,7 @@ TEST(FrameHitTest, GripCornerAnswersBottomRight) {
 TEST(FrameHitTest, NcHitTestLeavesPassiveAnswersToThePreviousProcedure) {
   HitScene s;
   s.In.ThickFrame = true;
-  const auto answer = [&](int x, int y, bool bar = true) {
-    return AnswerNcHitTest(Point{x, y}, s.In, s.Buttons, bar);
-  };
+  const auto answer = [&](int x, int y, bool bar = true) { return AnswerNcHitTest(Point{x, y}, s.In, s.Buttons, bar); };
   for (const Point p : {Point{100, 10}, Point{100, 30}, Point{100, 100}, Point{-5, -5}}) {
     const TsNcHitAnswer a = answer(p.X, p.Y);
     EXPECT_TRUE(a.AskPrevious);
