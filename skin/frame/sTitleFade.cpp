@@ -13,7 +13,7 @@ constexpr int kPressed = 2;
 
 int TsTitleFade::Step() const { return maxIterations_ > 0 ? kOpaque / maxIterations_ : 0; }
 
-TsFadeAction TsTitleFade::Show(int level) {
+TsFadeAction TsTitleFade::Show(int level) const {
   TsFadeAction a;
   a.Alpha = std::min(Step() * level, kOpaque);
   return a;

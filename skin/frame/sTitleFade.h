@@ -46,7 +46,7 @@ class TsTitleFade {
   bool TimerEnabled() const { return timerEnabled_; }
 
  private:
-  TsFadeAction Show(int level);
+  TsFadeAction Show(int level) const;
 
   int currentLevel_ = 0;  // 0 invisible
   int currentState_ = 0;  // -1 after a finished fade-out
