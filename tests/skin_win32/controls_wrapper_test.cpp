@@ -295,10 +295,10 @@ TEST_F(WrappedControls, RemovingTheItemsAndDestroyingWindowsUnhooks) {
   EXPECT_FALSE(form->label->Transparent);
 }
 
-// Fails today: the GDI halftone stretch of the button's edges and centre
-// brings in magenta of the master bitmap (source rows of a top-down DIB in
-// StretchDIBits); enable once the stretch reads the right rows.
-TEST_F(WrappedControls, DISABLED_NoKeyColourShowsOnAPaintedButton) {
+// The halftone stretch of the button's edges and centre must read the rows of
+// its own image: a stretch from the wrong rows brings in the master bitmap's
+// magenta key colour.
+TEST_F(WrappedControls, NoKeyColourShowsOnAPaintedButton) {
   for (int state = 0; state < 3; ++state) {
     const Bitmap b = ButtonSection(state);
     int magenta = 0;

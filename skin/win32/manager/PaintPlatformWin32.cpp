@@ -113,8 +113,10 @@ void PaintPlatformWin32::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, 
   if (!canvas.Ok()) return;
   SetStretchBltMode(canvas.Dc(), HALFTONE);
   SetBrushOrgEx(canvas.Dc(), 0, 0, nullptr);
-  const BITMAPINFO info = DibInfo(Src.Width(), Src.Height(), Src.BytesPerPixel() * 8);
-  StretchDIBits(canvas.Dc(), 0, 0, Dr.Width(), Dr.Height(), Sr.Left, Sr.Top, Sr.Width(), Sr.Height(), Src.Bits(),
+  // The DIB handed over starts at the source's first row: systems disagree on
+  // where a source row offset counts from, but not on a DIB read from row 0.
+  const BITMAPINFO info = DibInfo(Src.Width(), Sr.Height(), Src.BytesPerPixel() * 8);
+  StretchDIBits(canvas.Dc(), 0, 0, Dr.Width(), Dr.Height(), Sr.Left, 0, Sr.Width(), Sr.Height(), Src.Row(Sr.Top),
                 &info, DIB_RGB_COLORS, SRCCOPY);
   GdiFlush();
   const int bytes = B.BytesPerPixel();
