@@ -30,16 +30,18 @@ frame="$(pixel "$SCREENS/settings.png" "$left" "$top")"
 check_not "the edit's frame is the skin's, not the system's white" test "$frame" = "#FFFFFF"
 
 # ---- buttons: the skin's image, lit under the mouse -------------------------
-read -r left top _ _ width height < <(probe rect "$MAIN" "$APPLY_BTN")
+# A "?" button: Apply stays disabled until something changes, and OK, the
+# focused default button, already shows the lit image.
+read -r left top _ _ width height < <(probe rect "$MAIN" "$HELP_BTN")
 normal="$(pixel "$SCREENS/settings.png" $((left + 3)) $((top + 3)))"
-check_not "the Apply button is not the system's button face" test "$normal" = "#F0F0F0"
+check_not "the ? button is not the system's button face" test "$normal" = "#F0F0F0"
 xdotool mousemove $((left + width / 2)) $((top + height / 2))
 sleep 0.5
-hot="$(screen_pixel apply_hot $((left + 3)) $((top + 3)))"
-check_not "the Apply button lights up under the mouse ($normal -> $hot)" test "$hot" = "$normal"
+hot="$(screen_pixel help_hot $((left + 3)) $((top + 3)))"
+check_not "the ? button lights up under the mouse ($normal -> $hot)" test "$hot" = "$normal"
 park_mouse
 sleep 0.5
-expect_eq "and goes back when the mouse leaves" "$normal" "$(screen_pixel apply_left $((left + 3)) $((top + 3)))"
+expect_eq "and goes back when the mouse leaves" "$normal" "$(screen_pixel help_left $((left + 3)) $((top + 3)))"
 
 # ---- behaviour as before ----------------------------------------------------
 before="$(is_checked "$RUN_CHECK" && echo on || echo off)"
@@ -76,7 +78,7 @@ if [ -n "$about" ]; then
   park_mouse
   sleep 1
   shot about_skinned
-  probe key "$ABOUT" escape >/dev/null || probe close "$ABOUT" >/dev/null
+  probe click "$ABOUT" "$ABOUT_OK_BTN" >/dev/null
   probe waitgone "$ABOUT" 5000 >/dev/null || true
 else
   fail "the about window opens from the menu" "no &About in the menu bar"
