@@ -137,9 +137,9 @@ class FrameRenderer {
       PaintSection(k, s_MenuLine, ci_, true, state_, Rect{0, top, W_, top + lines * rowHeight}, Point{}, &cache_,
                    &m_);
     EnsureSize(fc_.MenuLineBmp, W_, lines * rowHeight);
-    CopyBlock(fc_.MenuLineBmp, 0, 0, W_, lines * rowHeight, cache_, OffsetX(w_) - w_.FormBorderWidth,
-              OffsetY(w_) - lines * rowHeight - w_.FormBorderWidth - 1);
-    if (s_.PaintMenuBarItems) s_.PaintMenuBarItems(cache_, fc_.MenuLineBmp);
+    const Point origin{OffsetX(w_) - w_.FormBorderWidth, OffsetY(w_) - lines * rowHeight - w_.FormBorderWidth - 1};
+    CopyBlock(fc_.MenuLineBmp, 0, 0, W_, lines * rowHeight, cache_, origin.X, origin.Y);
+    if (s_.PaintMenuBarItems) s_.PaintMenuBarItems(cache_, fc_.MenuLineBmp, origin);
   }
 
   // A one-state form border leaves the title strip as it will stay: kept

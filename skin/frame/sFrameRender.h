@@ -51,8 +51,9 @@ struct TsFrameScene {
   TsCaptionAlignment Alignment = TsCaptionAlignment::Left;
   // Draws the form's icon into a rectangle of the cache.
   std::function<void(Bitmap& cache, Rect where)> DrawIcon;
-  // Paints the menu bar's items over their background in the cache.
-  std::function<void(Bitmap& cache, const Bitmap& menuLine)> PaintMenuBarItems;
+  // Paints the menu bar's items over their background in the cache;
+  // `lineOrigin` is the cache point where the background's (0, 0) lies.
+  std::function<void(Bitmap& cache, const Bitmap& menuLine, Point lineOrigin)> PaintMenuBarItems;
 };
 
 // The form's background colour for its activity.

@@ -49,10 +49,12 @@ TEST_F(FrameRenderTest, PaintsOnlyWhenStaleAndCoversTheWindow) {
     ++iconCalls;
     EXPECT_EQ(where.Width(), 16);
   };
-  scene.PaintMenuBarItems = [&](Bitmap&, const Bitmap& line) {
+  scene.PaintMenuBarItems = [&](Bitmap& frame, const Bitmap& line, Point origin) {
     ++menuCalls;
     EXPECT_EQ(line.Width(), 357);
     EXPECT_EQ(line.Height(), 18);
+    // The background is the cache's own bar, read from where the origin says.
+    for (int x = 4; x < 300; x += 37) EXPECT_EQ(line.Pixel(x, 9), frame.Pixel(origin.X + x, origin.Y + 9)) << x;
   };
   EXPECT_TRUE(RenderFrame(cache, scene));
   EXPECT_FALSE(RenderFrame(cache, scene));

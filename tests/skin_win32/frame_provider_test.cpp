@@ -9,11 +9,16 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/Menus.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/frame/sFrameGeometry.h"
 #include "skin/paint/sEngineMessage.h"
 #include "skin/win32/frame/sSkinProvider.h"
 #include "skin/win32/manager/PaintPlatformWin32.h"
+#include "skin/win32/manager/SkinFactories.h"
+#include "skin/win32/menus/MenuEngine.h"
+#include "skin/win32/menus/MenuHandlers.h"
+#include "skin/win32/menus/MenuHooks.h"
 
 namespace {
 
@@ -136,6 +141,34 @@ TEST_F(SkinnedFrame, RemovingTheSkinGivesTheSystemFrameBack) {
   PumpMessages(200);
   EXPECT_TRUE(provider->Skinned());
   EXPECT_EQ(Style() & WS_SYSMENU, 0);
+}
+
+// The bar's items are written into the frame's cache over the bar's own
+// background; the bar beyond the items stays that background.
+TEST_F(SkinnedFrame, MenuBarItemsArePaintedIntoTheFrameCache) {
+  Factories().paintMenuBar = &PaintMenuBarItems;
+  MenuEngineFor(manager);
+  auto* bar = form->Make<gui::MainMenu>(L"MainMenu1", nullptr);
+  bar->Build({{0, L"File1", L"&File", -1}, {1, L"Exit1", L"E&xit", -1}, {0, L"Help1", L"&Help", -1}});
+  form->SetMenu(bar);
+  InitMenuLine(*bar, true, manager);
+  PumpMessages(300);
+  RECT outer{}, item{};
+  GetWindowRect(Window(), &outer);
+  ASSERT_TRUE(GetMenuItemRect(Window(), bar->Handle(), 0, &item));
+  const Bitmap* cache = provider->Cache().Data.FCacheBmp.get();
+  ASSERT_TRUE(cache);
+  const int right = cache->Width() - 30;  // a place of the bar with no item
+  int text = 0, beyondItems = 0;
+  for (int y = item.top - outer.top + 2; y < item.bottom - outer.top - 2; ++y) {
+    for (int x = item.left - outer.left; x < item.right - outer.left; ++x) text += cache->Pixel(x, y) != cache->Pixel(right, y);
+    for (int x = right - 20; x < right; ++x) beyondItems += cache->Pixel(x, y) != cache->Pixel(right, y);
+  }
+  EXPECT_GT(text, 10) << "the caption of File is in the cache";
+  EXPECT_EQ(beyondItems, 0);
+  form->SetMenu(nullptr);
+  ReleaseMenuEngine();
+  Factories().paintMenuBar = nullptr;
 }
 
 TEST_F(SkinnedFrame, ProviderGoneLeavesThePlainForm) {

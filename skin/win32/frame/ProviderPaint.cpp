@@ -136,7 +136,9 @@ TsFrameScene TsSkinProvider::Scene() const {
   scene.Caption.assign(caption.begin(), caption.end());
   scene.CaptionFont = FontRef{captionFont_.get()};
   scene.DrawIcon = [this](Bitmap& cache, Rect where) { DrawIcon(cache, where); };
-  scene.PaintMenuBarItems = PaintMenuBarItems;
+  scene.PaintMenuBarItems = [this](Bitmap& cache, const Bitmap& line, Point origin) {
+    if (const auto& paint = Factories().paintMenuBar) paint(form_, cache, line, origin);
+  };
   return scene;
 }
 

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 
 #include "platform/gui/Control.h"
@@ -32,10 +31,6 @@ class TsSkinProvider : public SkinAttachment, public TsSkinOwner {
   ~TsSkinProvider() override;
   TsSkinProvider(const TsSkinProvider&) = delete;
   TsSkinProvider& operator=(const TsSkinProvider&) = delete;
-
-  // Paints the menu bar's items over their background in the cache; the
-  // menu skinning fills it in, and until then the bar shows its background.
-  std::function<void(Bitmap& cache, const Bitmap& menuLine)> PaintMenuBarItems;
 
   bool Skinned() const { return skinned_; }
   const TsFrameCache& Cache() const { return cache_; }

@@ -1,7 +1,7 @@
 // The places where later work plugs in what the hook makes for a window: a
 // form provider for a framework form, a menu wrapper for a popup menu and a
 // skinner for a standard dialog, plus the popup-menu skinner's border
-// drawing. All are empty until something registers one; the hook's
+// drawing and its menu-bar items in a frame. All are empty until something registers one; the hook's
 // decisions run either way.
 #pragma once
 
@@ -9,6 +9,9 @@
 
 #include <functional>
 #include <memory>
+
+#include "skin/pixels/Bitmap.h"
+#include "skin/pixels/Geometry.h"
 
 namespace gui {
 class Form;
@@ -35,6 +38,9 @@ struct SkinFactories {
   // The manager's hook went in (the manager) or out (none): the menus are
   // hooked into the skin's drawing or released.
   std::function<void(TsSkinManager* manager)> skinMenus;
+  // A form's frame cache gets its menu bar's items painted over the bar's
+  // background, whose (0, 0) lies at `lineOrigin` of the cache.
+  std::function<void(gui::Form& form, Bitmap& cache, const Bitmap& menuLine, Point lineOrigin)> paintMenuBar;
 };
 
 // The engine's one set of factories.

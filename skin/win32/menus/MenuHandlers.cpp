@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "platform/gui/Application.h"
+#include "platform/gui/Form.h"
 #include "skin/data/sSysColors.h"
 #include "skin/menus/sMenuLineItem.h"
+#include "skin/pixels/sGraphUtils.h"
 #include "skin/win32/manager/EngineStartup.h"
 #include "skin/win32/menus/MenuBorder.h"
 #include "skin/win32/menus/MenuItemData.h"
@@ -143,6 +145,43 @@ void LineDrawHandler::operator()(gui::MenuItem& item, const DRAWITEMSTRUCT& draw
   PaintMenuLineItem(engine->Manager(), bitmap, line, Point{r.Left, 0}, MenuItemDataOf(item, *engine, draw.itemState),
                     engine->Fonts());
   BlitPart(draw.hDC, Point{r.Left, r.Top}, bitmap, Rect{0, 0, bitmap.Width(), bitmap.Height()});
+}
+
+// The owner-draw state the frame paints its bar items in: no focus
+// rectangle, no accelerator underlines.
+constexpr UINT kFrameItemState = 0x500;
+
+gui::MainMenu* WindowMenuOf(gui::Form& form) {
+  const HMENU shown = GetMenu(form.Handle());
+  if (!shown) return nullptr;
+  for (gui::Component* component : form.Components())
+    if (auto* bar = dynamic_cast<gui::MainMenu*>(component); bar && bar->Handle() == shown) return bar;
+  return nullptr;
+}
+
+void PaintMenuBarItems(gui::Form& form, Bitmap& cache, const Bitmap& menuLine, Point lineOrigin) {
+  MenuEngine* engine = ActiveMenuEngine();
+  gui::MainMenu* bar = WindowMenuOf(form);
+  if (!engine || !engine->Skinned() || !bar) return;
+  RECT outer{};
+  GetWindowRect(form.Handle(), &outer);
+  // Items are painted only where the bar's background reaches: a row of an
+  // item's rectangle beyond it keeps the frame's own pixels.
+  const Rect bounds = Intersect(Rect{0, 0, cache.Width(), cache.Height()},
+                                Rect{lineOrigin.X, lineOrigin.Y, lineOrigin.X + menuLine.Width(),
+                                     lineOrigin.Y + menuLine.Height()});
+  for (gui::MenuItem* item : bar->Items()) {
+    RECT screen{};
+    if (!GetMenuItemRect(form.Handle(), bar->Handle(), UINT(item->Index()), &screen)) continue;
+    const Rect r = Intersect(Rect{screen.left - outer.left, screen.top - outer.top, screen.right - outer.left,
+                                  screen.bottom - outer.top},
+                             bounds);
+    if (r.IsEmpty()) continue;
+    Bitmap painted(r.Width(), r.Height(), PixelFormat::Bgr24);
+    PaintMenuLineItem(engine->Manager(), painted, menuLine, Point{r.Left - lineOrigin.X, r.Top - lineOrigin.Y},
+                      MenuItemDataOf(*item, *engine, kFrameItemState), engine->Fonts());
+    CopyBlock(cache, r.Left, r.Top, r.Width(), r.Height(), painted, 0, 0);
+  }
 }
 
 }  // namespace wakespan

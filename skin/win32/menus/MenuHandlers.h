@@ -6,6 +6,12 @@
 #include <windows.h>
 
 #include "platform/gui/Menus.h"
+#include "skin/pixels/Bitmap.h"
+#include "skin/pixels/Geometry.h"
+
+namespace gui {
+class Form;
+}
 
 namespace wakespan {
 
@@ -21,6 +27,11 @@ struct LineMeasureHandler {
 struct LineDrawHandler {
   void operator()(gui::MenuItem& item, const DRAWITEMSTRUCT& draw) const;
 };
+
+// Paints the visible top items of the form's menu bar into its frame cache
+// (window-sized) over `menuLine`, the bar's background whose (0, 0) lies at
+// `lineOrigin` of the cache; nothing while no skinned menus are active.
+void PaintMenuBarItems(gui::Form& form, Bitmap& cache, const Bitmap& menuLine, Point lineOrigin);
 
 // The application window hears this, with the popup menu in wParam, when an
 // item was drawn before its menu window was known.

@@ -5,6 +5,7 @@
 #include "skin/win32/manager/SkinFactories.h"
 #include "skin/win32/menus/MenuBorder.h"
 #include "skin/win32/menus/MenuEngine.h"
+#include "skin/win32/menus/MenuHandlers.h"
 #include "skin/win32/menus/MenuHooks.h"
 #include "skin/win32/menus/TacMnuWnd.h"
 
@@ -17,6 +18,7 @@ void RegisterMenuSkinning() {
     return std::make_unique<TacMnuWnd>(menu, manager, section);
   };
   factories.drawMenuBorder = &DrawBorderOfMenu;
+  factories.paintMenuBar = &PaintMenuBarItems;
   factories.skinMenus = [](TsSkinManager* manager) {
     if (manager) {
       InitItems(true, MenuEngineFor(*manager).Manager());
