@@ -3,11 +3,13 @@
 
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "skin/data/sSkinManager.h"
 #include "skin/data/sSkinProps.h"
 #include "skin/frame/sFrameGeometry.h"
 #include "skin/frame/sFrameRender.h"
+#include "skin/frame/sTitleButtonPaint.h"
 #include "skin/paint/sBackgroundQuery.h"
 #include "skin/paint/sSectionPaint.h"
 #include "skin/paint/sStateGlyph.h"
@@ -119,6 +121,58 @@ TEST_F(FrameRenderTest, OddSizesAndAMissingSkinPaintNothingWrong) {
   EXPECT_TRUE(RenderFrame(bare, scene));
   EXPECT_EQ(*bare.Data.FCacheBmp, Bitmap(50, 50, PixelFormat::Bgr24));
 }
+// The pixels of a button's rectangle in b, in BGR.
+std::vector<uint32_t> ButtonPixels(const Bitmap& b, const Rect& r) {
+  std::vector<uint32_t> pixels;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) pixels.push_back(b.Pixel(x, y) & 0xFFFFFF);
+  return pixels;
+}
+
+TEST_F(FrameRenderTest, FadeImageIsTheButtonInItsStateOverTheSavedStrip) {
+  RenderFrame(cache, scene);
+  TsCaptionButton& close = cache.Buttons.Close;
+  ASSERT_FALSE(close.R.IsEmpty());
+  const Bitmap normal = MakeTitleFadeImage(cache, *manager_, close, 357);
+  ASSERT_EQ(normal.Width(), close.R.Width());
+  ASSERT_EQ(normal.Height(), close.R.Height());
+  EXPECT_EQ(normal.Format(), PixelFormat::Bgra32);
+  const Rect own{0, 0, normal.Width(), normal.Height()};
+  // In state 0 the fade window shows what the frame shows.
+  EXPECT_EQ(ButtonPixels(normal, own), ButtonPixels(*cache.Data.FCacheBmp, close.R));
+  close.State = 1;
+  const Bitmap hot = MakeTitleFadeImage(cache, *manager_, close, 357);
+  EXPECT_NE(ButtonPixels(hot, own), ButtonPixels(normal, own));
+  for (int y = 0; y < hot.Height(); ++y)
+    for (int x = 0; x < hot.Width(); ++x) ASSERT_EQ(hot.Pixel(x, y) >> 24, 255u) << x << "," << y;
+  TsCaptionButton invalid = close;
+  invalid.ImageIndex = -1;
+  EXPECT_TRUE(MakeTitleFadeImage(cache, *manager_, invalid, 357).IsEmpty());
+}
+
+TEST_F(FrameRenderTest, DirectRepaintShowsTheStateAndGivesTheNormalLookBack) {
+  RenderFrame(cache, scene);
+  TsCaptionButton& close = cache.Buttons.Close;
+  const std::vector<uint32_t> before = ButtonPixels(*cache.Data.FCacheBmp, close.R);
+  TsButtonPaintContext context;
+  context.Rules = scene.Rules;
+  context.CaptionWidth = 357;
+  context.TempBmpWidth = cache.TempBmp.Width();
+  close.State = 1;
+  const TsButtonRepaint hot = RepaintTitleButton(cache.Buttons, int(kHitClose), context);
+  ASSERT_EQ(hot.How, TsButtonRepaint::Way::Direct);
+  EXPECT_EQ(PaintTitleButtonDirect(cache, *manager_, hot, 1), close.R);
+  const Bitmap fade = MakeTitleFadeImage(cache, *manager_, close, 357);
+  EXPECT_EQ(ButtonPixels(*cache.Data.FCacheBmp, close.R), ButtonPixels(fade, Rect{0, 0, fade.Width(), fade.Height()}));
+  close.State = 0;
+  PaintTitleButtonDirect(cache, *manager_, RepaintTitleButton(cache.Buttons, int(kHitClose), context), 0);
+  EXPECT_EQ(ButtonPixels(*cache.Data.FCacheBmp, close.R), before);
+  // The animated way paints nothing into the cache.
+  context.GlowingPossible = true;
+  EXPECT_TRUE(PaintTitleButtonDirect(cache, *manager_, RepaintTitleButton(cache.Buttons, int(kHitClose), context), 1)
+                  .IsEmpty());
+}
+
 #endif
 
 }  // namespace
