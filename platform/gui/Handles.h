@@ -70,4 +70,48 @@ class PaintScope {
   HDC dc_;
 };
 
+// The whole window's device context (the screen's for no window) for the
+// lifetime of the guard.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  ~WindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// SaveDC / RestoreDC.
+class SavedDC {
+ public:
+  explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  ~SavedDC() {
+    if (saved_) RestoreDC(dc_, saved_);
+  }
+  SavedDC(const SavedDC&) = delete;
+  SavedDC& operator=(const SavedDC&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+// The header of a top-down DIB: row 0 is the top row.
+inline BITMAPINFO TopDownDibInfo(int width, int height, int bitsPerPixel = 32) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 }  // namespace gui

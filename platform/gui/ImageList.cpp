@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/gui/Handles.h"
 #include "platform/gui/Pictures.h"
 
 namespace gui {
@@ -17,8 +18,7 @@ HBITMAP CopyAsAlphaBitmap(HBITMAP source, int left, int top, int width, int heig
   BITMAP info{};
   if (!source || !GetObjectW(source, sizeof(info), &info) || width <= 0 || height <= 0) return nullptr;
   // Read the whole source as top-down 32-bit rows.
-  BITMAPINFO read{};
-  read.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  BITMAPINFO read = TopDownDibInfo(info.bmWidth, info.bmHeight);
   std::vector<uint8_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight * 4);
   HDC screen = GetDC(nullptr);
   const int rows = GetDIBits(screen, source, 0, info.bmHeight, pixels.data(), &read, DIB_RGB_COLORS);

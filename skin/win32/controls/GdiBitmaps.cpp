@@ -9,21 +9,10 @@
 namespace wakespan {
 namespace {
 
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 Bitmap Read(HDC dc, HBITMAP handle, int width, int height) {
   if (!Bitmap::IsAcceptableSize(width, height)) return Bitmap();
   Bitmap result(width, height, PixelFormat::Bgra32);
-  BITMAPINFO info = TopDown32(width, height);
+  BITMAPINFO info = gui::TopDownDibInfo(width, height);
   std::vector<uint8_t> rows(size_t(width) * size_t(height) * 4);
   if (!GetDIBits(dc, handle, 0, UINT(height), rows.data(), &info, DIB_RGB_COLORS)) return Bitmap();
   for (int y = 0; y < height; ++y) std::memcpy(result.Row(y), rows.data() + size_t(y) * width * 4, size_t(width) * 4);
@@ -44,7 +33,7 @@ Bitmap ImageListStrip(HIMAGELIST list) {
   const int count = list ? ImageList_GetImageCount(list) : 0;
   if (count <= 0 || !ImageList_GetIconSize(list, &w, &h)) return Bitmap();
   const gui::OwnedMemoryDC dc(CreateCompatibleDC(nullptr));
-  BITMAPINFO info = TopDown32(w * count, h);
+  BITMAPINFO info = gui::TopDownDibInfo(w * count, h);
   void* bits = nullptr;
   gui::OwnedBitmap strip(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!strip) return Bitmap();

@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include "platform/gui/Form.h"
+#include "platform/gui/Handles.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/frame/sFrameGeometry.h"
 #include "skin/frame/sTitleText.h"
 #include "skin/win32/frame/sSkinProvider.h"
+#include "skin/win32/manager/DibBlit.h"
 
 namespace wakespan {
 
@@ -69,56 +71,6 @@ HICON FormIcon(HWND window) {
   return LoadIconW(nullptr, IDI_APPLICATION);
 }
 
-// A top-down DIB header for `rows` rows of the bitmap's width.
-BITMAPINFO TopDownInfo(const Bitmap& b, int rows) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = b.Width();
-  info.bmiHeader.biHeight = -rows;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = WORD(b.BytesPerPixel() * 8);
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
-// Copies part of the cache to the same place of dc, moved by (dx, dy). The
-// DIB handed over starts at the part's first row: systems disagree on where
-// a source row offset counts from, but not on a DIB read from its row 0.
-void CopyFromCache(HDC dc, const Bitmap& cache, Rect part, int dx = 0, int dy = 0) {
-  part = Intersect(part, Rect{0, 0, cache.Width(), cache.Height()});
-  if (part.IsEmpty()) return;
-  const BITMAPINFO info = TopDownInfo(cache, part.Height());
-  StretchDIBits(dc, part.Left + dx, part.Top + dy, part.Width(), part.Height(), part.Left, 0, part.Width(),
-                part.Height(), cache.Row(part.Top), &info, DIB_RGB_COLORS, SRCCOPY);
-}
-
-class SavedDC {
- public:
-  explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-  ~SavedDC() { RestoreDC(dc_, saved_); }
-  SavedDC(const SavedDC&) = delete;
-  SavedDC& operator=(const SavedDC&) = delete;
-
- private:
-  HDC dc_;
-  int saved_;
-};
-
-class WindowDC {
- public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~WindowDC() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 }  // namespace
 
 TsFrameScene TsSkinProvider::Scene() const {
@@ -159,15 +111,15 @@ void TsSkinProvider::BlitFrame(HDC dc) {
   Render();
   const Bitmap& cache = *cache_.Data.FCacheBmp;
   for (const Rect& strip : FrameStrips(Scene().Window, Size{cache.Width(), cache.Height()}))
-    CopyFromCache(dc, cache, strip);
+    BlitPart(dc, Point{strip.Left, strip.Top}, cache, strip);
 }
 
 void TsSkinProvider::PaintFrame() {
   if (rgnChanged_ && !rgnChanging_) ApplyFrameRegion();
   HWND window = Window();
-  WindowDC dc(window);
+  gui::WindowDC dc(window);
   if (!dc.get()) return;
-  SavedDC saved(dc.get());
+  gui::SavedDC saved(dc.get());
   BlitFrame(dc.get());
 }
 
@@ -184,7 +136,7 @@ void TsSkinProvider::PaintClient(gui::Message& m) {
   Render();
   const TsFrameWindow w = Scene().Window;
   const Rect client{OffsetX(w), OffsetY(w), OffsetX(w) + w.Client.Width, OffsetY(w) + w.Client.Height};
-  CopyFromCache(dc, *cache_.Data.FCacheBmp, client, -client.Left, -client.Top);
+  BlitPart(dc, Point{}, *cache_.Data.FCacheBmp, client);
   if (m.msg == WM_PAINT)
     for (gui::Control* child : form_.Controls())
       if (!child->IsWindowed()) child->Paint(dc);
@@ -195,11 +147,11 @@ void TsSkinProvider::PaintClient(gui::Message& m) {
 void TsSkinProvider::PrintWindowInto(HDC dc) {
   if (!dc) return;
   {
-    SavedDC saved(dc);
+    gui::SavedDC saved(dc);
     BlitFrame(dc);
   }
   const TsFrameWindow w = Scene().Window;
-  SavedDC saved(dc);
+  gui::SavedDC saved(dc);
   OffsetViewportOrgEx(dc, OffsetX(w), OffsetY(w), nullptr);
   IntersectClipRect(dc, 0, 0, w.Client.Width, w.Client.Height);
   gui::Message paint{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/gui/Handles.h"
 #include "skin/data/sSysColors.h"
 
 namespace wakespan {
@@ -16,24 +17,12 @@ static_assert(sizeof(char16_t) == sizeof(wchar_t), "DrawTextW takes the program'
 
 HDC ToHdc(DeviceContext dc) { return static_cast<HDC>(dc.Handle); }
 
-// The header of a top-down DIB over `bitmap`'s own rows.
-BITMAPINFO DibInfo(int width, int height, int bitsPerPixel) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 // A 32-bit top-down DIB section selected into its own memory DC.
 class DibCanvas {
  public:
   DibCanvas(int width, int height) : width_(width), height_(height) {
     dc_ = CreateCompatibleDC(nullptr);
-    const BITMAPINFO info = DibInfo(width, height, 32);
+    const BITMAPINFO info = gui::TopDownDibInfo(width, height, 32);
     bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
     if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_);
   }
@@ -84,20 +73,6 @@ GradientFillProc GradientFillFunction() {
   return proc;
 }
 
-class SolidBrush {
- public:
-  explicit SolidBrush(COLORREF color) : brush_(CreateSolidBrush(color)) {}
-  ~SolidBrush() {
-    if (brush_) DeleteObject(brush_);
-  }
-  SolidBrush(const SolidBrush&) = delete;
-  SolidBrush& operator=(const SolidBrush&) = delete;
-  HBRUSH Get() const { return brush_; }
-
- private:
-  HBRUSH brush_;
-};
-
 RECT ToRect(const Rect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
 }  // namespace
@@ -115,7 +90,7 @@ void PaintPlatformWin32::StretchHalftone(Bitmap& B, Rect Dr, const Bitmap& Src, 
   SetBrushOrgEx(canvas.Dc(), 0, 0, nullptr);
   // The DIB handed over starts at the source's first row: systems disagree on
   // where a source row offset counts from, but not on a DIB read from row 0.
-  const BITMAPINFO info = DibInfo(Src.Width(), Sr.Height(), Src.BytesPerPixel() * 8);
+  const BITMAPINFO info = gui::TopDownDibInfo(Src.Width(), Sr.Height(), Src.BytesPerPixel() * 8);
   StretchDIBits(canvas.Dc(), 0, 0, Dr.Width(), Dr.Height(), Sr.Left, 0, Sr.Width(), Sr.Height(), Src.Row(Sr.Top),
                 &info, DIB_RGB_COLORS, SRCCOPY);
   GdiFlush();
@@ -171,16 +146,16 @@ void PaintPlatformWin32::OutputText(DeviceContext dc, std::u16string_view text, 
 
 void PaintPlatformWin32::CopyToDC(DeviceContext dc, Rect R, const Bitmap& image) {
   if (!dc || image.IsEmpty()) return;
-  const BITMAPINFO info = DibInfo(image.Width(), image.Height(), image.BytesPerPixel() * 8);
+  const BITMAPINFO info = gui::TopDownDibInfo(image.Width(), image.Height(), image.BytesPerPixel() * 8);
   SetDIBitsToDevice(ToHdc(dc), R.Left, R.Top, DWORD(image.Width()), DWORD(image.Height()), 0, 0, 0,
                     UINT(image.Height()), image.Bits(), &info, DIB_RGB_COLORS);
 }
 
 void PaintPlatformWin32::FillDC(DeviceContext dc, Rect R, TColor color) {
   if (!dc) return;
-  const SolidBrush brush(COLORREF(ColorToRGB(color)));
+  const gui::OwnedBrush brush(CreateSolidBrush(COLORREF(ColorToRGB(color))));
   const RECT r = ToRect(R);
-  if (brush.Get()) FillRect(ToHdc(dc), &r, brush.Get());
+  if (brush) FillRect(ToHdc(dc), &r, static_cast<HBRUSH>(brush.get()));
 }
 
 int PaintPlatformWin32::SaveDCState(DeviceContext dc) { return dc ? SaveDC(ToHdc(dc)) : 0; }

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "skin/pixels/sGraphUtils.h"
 
 namespace wakespan {
 
@@ -18,9 +17,8 @@ Bitmap ReadPicture(HBITMAP picture) {
   if (!GetObjectW(picture, sizeof(info), &info) || !Bitmap::IsAcceptableSize(info.bmWidth, info.bmHeight))
     return {};
   Bitmap read(info.bmWidth, info.bmHeight, PixelFormat::Bgra32);
-  BITMAPINFO format{};
-  format.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  const WindowDC screen(nullptr);
+  BITMAPINFO format = gui::TopDownDibInfo(info.bmWidth, info.bmHeight);
+  const gui::WindowDC screen(nullptr);
   const int rows = GetDIBits(screen.get(), picture, 0, UINT(info.bmHeight), read.Bits(), &format, DIB_RGB_COLORS);
   return rows == info.bmHeight ? std::move(read) : Bitmap{};
 }
@@ -54,13 +52,5 @@ MenuEngine& MenuEngineFor(TsSkinManager& manager) {
 MenuEngine* ActiveMenuEngine() { return EngineSlot().get(); }
 
 void ReleaseMenuEngine() { EngineSlot().reset(); }
-
-void BlitPart(HDC dc, Point at, const Bitmap& image, Rect from) {
-  from = Intersect(from, Rect{0, 0, image.Width(), image.Height()});
-  if (!dc || from.IsEmpty()) return;
-  Bitmap part(from.Width(), from.Height(), image.Format());
-  CopyBlock(part, 0, 0, from.Width(), from.Height(), image, from.Left, from.Top);
-  PaintPlatform().CopyToDC(DeviceContext{dc}, Rect{at.X, at.Y, at.X + from.Width(), at.Y + from.Height()}, part);
-}
 
 }  // namespace wakespan

@@ -9,6 +9,7 @@
 
 #include "platform/gui/Handles.h"
 #include "skin/menus/sSkinMenus.h"
+#include "skin/win32/manager/DibBlit.h"
 
 namespace wakespan {
 
@@ -45,25 +46,5 @@ MenuEngine& MenuEngineFor(TsSkinManager& manager);
 MenuEngine* ActiveMenuEngine();
 // Drops the engine with its backgrounds, fonts and pictures (its manager stops skinning).
 void ReleaseMenuEngine();
-
-// The whole window's device context (the screen's for no window) for the
-// lifetime of the guard.
-class WindowDC {
- public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~WindowDC() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
-// Copies part `from` of `image` to (at.X, at.Y) of a device context.
-void BlitPart(HDC dc, Point at, const Bitmap& image, Rect from);
 
 }  // namespace wakespan

@@ -64,7 +64,7 @@ void PaintFrameBeside(HWND window, const TacMenuInfo& menu, Rect item, const gui
   GetWindowRect(window, &outer);
   const Size size{outer.right - outer.left, outer.bottom - outer.top};
   const bool last = source.Index() == GetMenuItemCount(source.Container()) - 1;
-  const WindowDC dc(window);
+  const gui::WindowDC dc(window);
   for (const Rect& part : engine.Menus().FrameBesideItem(menu, item, size, source.Index() == 0, last))
     BlitPart(dc.get(), Point{part.Left, part.Top}, menu.Bmp, part);
 }

@@ -132,7 +132,7 @@ void TacMnuWnd::PaintFrame() {
     if (const TacMenuInfo* menu = engine->Menus().FindMenuOfWindow(reinterpret_cast<uintptr_t>(window_));
         menu && menu->Bmp.Width() == size.Width && menu->Bmp.Height() == size.Height)
       source = &menu->Bmp;
-  const WindowDC dc(window_);
+  const gui::WindowDC dc(window_);
   const Rect strips[] = {{0, 0, size.Width, kFrame},
                          {0, size.Height - kFrame, size.Width, size.Height},
                          {0, kFrame, kFrame, size.Height - kFrame},
