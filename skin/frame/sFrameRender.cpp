@@ -111,7 +111,7 @@ class FrameRenderer {
     if (m_.IsValidSkinIndex(fc_.TitleSkinIndex))
       PaintSection(fc_.TitleSkinIndex, m_.gd[size_t(fc_.TitleSkinIndex)].ClassName, ci_, true, state_, bar,
                    Point{}, &cache_, &m_);
-    if (s_.ShowIcon && s_.DrawIcon) s_.DrawIcon(cache_, IconRectangle());
+    if (s_.ShowIcon && s_.DrawIcon) s_.DrawIcon(cache_, FrameIconRect(s_, m_));
     const int plate = m_.GetMaskIndex(fc_.Data.SkinIndex, fc_.Data.FSkinSection, s_TitleBar);
     if (HasAnyTitleButton(s_.Rules) && m_.IsValidImgIndex(plate)) {
       const TsMaskData& e = m_.ma[size_t(plate)];
@@ -119,12 +119,6 @@ class FrameRenderer {
       PaintBorderImage(cache_, Rect{W_ - (buttonsWidth_ + 2 * part), 0, W_, F_ + c_}, true, NoParent(), e,
                        state_, false);
     }
-  }
-
-  Rect IconRectangle() const {
-    const int side = IconSide(c_);
-    const Size icon = s_.IconSize.Width > 0 && s_.IconSize.Height > 0 ? s_.IconSize : Size{side, side};
-    return IconRect(F_, m_.SkinData.BILeftMargin, c_, icon);
   }
 
   void PaintMenuBar() {
@@ -155,7 +149,7 @@ class FrameRenderer {
   void PaintCaptionText() {
     TsCaptionLayout layout;
     layout.FrameWidth = F_;
-    layout.IconWidth = s_.ShowIcon ? IconRectangle().Width() : 0;
+    layout.IconWidth = FrameIconRect(s_, m_).Width();
     layout.LeftMargin = m_.SkinData.BILeftMargin;
     layout.HasCaptionSection = m_.IsValidSkinIndex(fc_.CaptionSkinIndex);
     layout.Width = W_;
@@ -221,6 +215,14 @@ class FrameRenderer {
 };
 
 }  // namespace
+
+Rect FrameIconRect(const TsFrameScene& scene, const TsSkinModel& m) {
+  if (!scene.ShowIcon) return Rect{};
+  const int c = CaptionHeight(scene.Window);
+  const int side = IconSide(c);
+  const Size icon = scene.IconSize.Width > 0 && scene.IconSize.Height > 0 ? scene.IconSize : Size{side, side};
+  return IconRect(FrameWidth(scene.Window), m.SkinData.BILeftMargin, c, icon);
+}
 
 void TsFrameCache::ReadSkin(TsSkinManager* manager) {
   Data.FSkinManager = manager;

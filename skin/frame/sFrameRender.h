@@ -56,6 +56,9 @@ struct TsFrameScene {
   std::function<void(Bitmap& cache, const Bitmap& menuLine, Point lineOrigin)> PaintMenuBarItems;
 };
 
+// Where the form's icon sits in the window; empty when no icon is shown.
+Rect FrameIconRect(const TsFrameScene& scene, const TsSkinModel& m);
+
 // The form's background colour for its activity.
 TColor FormColor(const TsFrameCache& cache, const TsFrameScene& scene);
 

@@ -8,6 +8,7 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/data/sSkinProps.h"
 #include "skin/frame/sFrameGeometry.h"
+#include "skin/frame/sFrameInputs.h"
 #include "skin/frame/sFrameRender.h"
 #include "skin/frame/sTitleButtonPaint.h"
 #include "skin/paint/sBackgroundQuery.h"
@@ -171,6 +172,28 @@ TEST_F(FrameRenderTest, DirectRepaintShowsTheStateAndGivesTheNormalLookBack) {
   context.GlowingPossible = true;
   EXPECT_TRUE(PaintTitleButtonDirect(cache, *manager_, RepaintTitleButton(cache.Buttons, int(kHitClose), context), 1)
                   .IsEmpty());
+}
+
+Point Centre(const Rect& r) { return Point{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+
+// The hit test over the frame as rendered: the laid-out buttons, the icon,
+// the caption band and the menu bar answer where they were painted.
+TEST_F(FrameRenderTest, HitTestFindsWhatTheFrameShowsWhereItShowsIt) {
+  scene.ShowIcon = true;
+  RenderFrame(cache, scene);
+  const TsFrameHitInput in = FrameHitInput(scene, *manager_);
+  const TsTitleButtons& b = cache.Buttons;
+  const auto hit = [&](Point p) { return HitTestFrame(p, in, b).Code; };
+  EXPECT_EQ(hit(Centre(b.Close.R)), kHitClose);
+  EXPECT_EQ(hit(Centre(b.Max.R)), kHitMaxButton);
+  EXPECT_EQ(hit(Centre(b.Min.R)), kHitMinButton);
+  EXPECT_EQ(hit(Point{b.Min.R.Left - 3, Centre(b.Min.R).Y}), kHitCaption);
+  EXPECT_EQ(hit(Centre(in.IconRect)), kHitSysMenu);
+  EXPECT_EQ(hit(Point{150, FrameWidth(scene.Window) + CaptionHeight(scene.Window) + 5}), kHitMenu);
+  EXPECT_EQ(hit(Point{150, 200}), kHitClient);
+  // The hot code the close button gets, and none for the client area.
+  EXPECT_EQ(HitTestFrame(Centre(b.Close.R), in, b).Hot, std::optional<int>(int(kHitClose)));
+  EXPECT_EQ(HitTestFrame(Point{150, 200}, in, b).Hot, std::optional<int>(0));
 }
 
 #endif
