@@ -44,6 +44,19 @@ TsButtonPaintContext ButtonPaintContext(const TsFrameScene& scene, const TsFrame
   return c;
 }
 
+TsSysMenuForm SysMenuForm(const TsFrameWindow& w, bool haveSysMenu, bool helpIcon) {
+  TsSysMenuForm f;
+  f.HaveSysMenu = haveSysMenu;
+  f.Border = w.Border;
+  f.BiMaximize = (w.Style & kStyleMaximizeBox) != 0;
+  f.BiMinimize = (w.Style & kStyleMinimizeBox) != 0;
+  f.BiHelp = helpIcon;
+  f.Minimized = w.Minimized;
+  f.Maximized = w.Maximized;
+  f.MdiChild = false;  // this program has no MDI windows
+  return f;
+}
+
 TsClickForm ClickForm(const TsFrameScene& scene, bool isMainForm, bool pressed, bool skinnedPopups) {
   TsClickForm f;
   f.HasFrame = HasFrame(scene.Window);

@@ -13,6 +13,8 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/frame/sFrameGeometry.h"
 #include "skin/paint/sEngineMessage.h"
+#include "skin/win32/frame/TacSBAnimation.h"
+#include "skin/win32/frame/TsSystemMenu.h"
 #include "skin/win32/frame/sSkinProvider.h"
 #include "skin/win32/manager/PaintPlatformWin32.h"
 #include "skin/win32/manager/SkinFactories.h"
@@ -169,6 +171,103 @@ TEST_F(SkinnedFrame, MenuBarItemsArePaintedIntoTheFrameCache) {
   form->SetMenu(nullptr);
   ReleaseMenuEngine();
   Factories().paintMenuBar = nullptr;
+}
+
+// ---- title buttons -------------------------------------------------------
+
+POINT ScreenPointOf(HWND window, const Rect& r) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  return POINT{outer.left + (r.Left + r.Right) / 2, outer.top + (r.Top + r.Bottom) / 2};
+}
+
+LRESULT HitTest(HWND window, POINT p) { return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)); }
+
+TEST_F(SkinnedFrame, HitTestAnswersTheDrawnButtonsAndMakesThemHot) {
+  const TsTitleButtons& b = provider->Cache().Buttons;
+  EXPECT_EQ(HitTest(Window(), ScreenPointOf(Window(), b.Close.R)), HTCLOSE);
+  EXPECT_EQ(provider->HotCode(), HTCLOSE);
+  EXPECT_EQ(HitTest(Window(), ScreenPointOf(Window(), b.Max.R)), HTMAXBUTTON);
+  EXPECT_EQ(HitTest(Window(), ScreenPointOf(Window(), b.Min.R)), HTMINBUTTON);
+  EXPECT_EQ(provider->HotCode(), HTMINBUTTON);
+  RECT outer{};
+  GetWindowRect(Window(), &outer);
+  // The caption and the client area are the system's answers, and nothing stays hot.
+  EXPECT_EQ(HitTest(Window(), POINT{outer.left + 60, outer.top + 10}), HTCAPTION);
+  EXPECT_EQ(HitTest(Window(), POINT{outer.left + 150, outer.top + 120}), HTCLIENT);
+  EXPECT_EQ(provider->HotCode(), 0);
+}
+
+// Hovering close shows its fade window over the button, fading in one
+// layered update per tick; leaving fades it out and removes the window.
+TEST_F(SkinnedFrame, HoverFadesTheCloseButtonInAndLeavingFadesItOut) {
+  if (!TacSBAnimation::Possible()) GTEST_SKIP() << "no layered windows here";
+  const Rect close = provider->Cache().Buttons.Close.R;
+  const POINT centre = ScreenPointOf(Window(), close);
+  SetCursorPos(centre.x, centre.y);
+  HitTest(Window(), centre);
+  const TacSBAnimation* fade = provider->Fade(HTCLOSE);
+  ASSERT_TRUE(fade && fade->Window());
+  EXPECT_EQ(fade->Alpha(), 25) << "the first level at once";
+  RECT r{};
+  GetWindowRect(fade->Window(), &r);
+  EXPECT_EQ(r.right - r.left, close.Width());
+  EXPECT_EQ(r.bottom - r.top, close.Height());
+  const DWORD start = GetTickCount();
+  PumpMessages(400);
+  const DWORD elapsed = GetTickCount() - start;
+  EXPECT_EQ(fade->Alpha(), 255);
+  EXPECT_LE(fade->Updates(), 1 + int(elapsed / 12) + 1) << "no more than one update per tick";
+  EXPECT_EQ(fade->Updates(), 10) << "25, 50, ... 225, then 255 once";
+  // The fully shown button polls the pointer: gone from it, the fade runs out.
+  SetCursorPos(0, 0);
+  PumpMessages(400);
+  EXPECT_EQ(provider->HotCode(), 0);
+  EXPECT_EQ(fade->Window(), nullptr);
+  EXPECT_FALSE(fade->Running());
+}
+
+TEST_F(SkinnedFrame, PressAndReleaseOnCloseClosesButSlidingOffDoesNothing) {
+  const TsTitleButtons& b = provider->Cache().Buttons;
+  const POINT close = ScreenPointOf(Window(), b.Close.R), max = ScreenPointOf(Window(), b.Max.R);
+  // Pressed on close, released after sliding onto maximize: no command.
+  HitTest(Window(), close);
+  SendMessageW(Window(), WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(close.x, close.y));
+  EXPECT_EQ(b.Close.State, 2);
+  HitTest(Window(), max);
+  SendMessageW(Window(), WM_NCLBUTTONUP, HTMAXBUTTON, MAKELPARAM(max.x, max.y));
+  EXPECT_FALSE(IsZoomed(Window()));
+  EXPECT_TRUE(IsWindowVisible(Window()));
+  // Pressed and released on close: the form closes (and, not being the main form, hides).
+  HitTest(Window(), close);
+  SendMessageW(Window(), WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(close.x, close.y));
+  SendMessageW(Window(), WM_NCLBUTTONUP, HTCLOSE, MAKELPARAM(close.x, close.y));
+  PumpMessages(100);
+  EXPECT_FALSE(IsWindowVisible(Window()));
+}
+
+TEST_F(SkinnedFrame, SystemMenuCopiesTheWindowsMenuWithTheAddedEntries) {
+  const std::optional<std::vector<TsSysMenuEntry>> entries = ReadWindowMenu(Window());
+  ASSERT_TRUE(entries);
+  const auto has = [&](uint32_t id) {
+    for (const TsSysMenuEntry& e : *entries)
+      if (e.Id == id) return true;
+    return false;
+  };
+  EXPECT_TRUE(has(SC_CLOSE)) << "the window's own menu outlives its dropped style";
+  EXPECT_TRUE(has(SC_MOVE));
+  HMENU own = GetSystemMenu(Window(), FALSE);
+  AppendMenuW(own, MF_STRING, 0x120, L"Extra\tCtrl+E");
+  TsSystemMenu menu;
+  TsSysMenuForm single;
+  single.HaveSysMenu = true;
+  single.BiMaximize = single.BiMinimize = true;
+  menu.UpdateItems(Window(), true, single);
+  std::vector<uint32_t> commands;
+  for (const TsSysMenuItem& item : menu.Items().Items)
+    if (item.Kind != TsSysItemKind::Separator) commands.push_back(item.Command);
+  EXPECT_EQ(commands, (std::vector<uint32_t>{SC_RESTORE, SC_MOVE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, 0x120, SC_CLOSE}));
+  EXPECT_EQ(menu.Items().ExtItemsCount, 1);
 }
 
 TEST_F(SkinnedFrame, ProviderGoneLeavesThePlainForm) {

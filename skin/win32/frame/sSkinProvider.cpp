@@ -66,7 +66,12 @@ void TsSkinProvider::UpdateSysMenuStyle(bool active) {
   if (!window) return;
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   if (active && ((style & WS_SYSMENU) || haveSysMenu_)) {
-    if (style & WS_SYSMENU) SetWindowLongPtrW(window, GWL_STYLE, style & ~LONG_PTR(WS_SYSMENU));
+    // The window's own system menu is made while the style is still there:
+    // the skinned menu copies its entries.
+    if (style & WS_SYSMENU) {
+      GetSystemMenu(window, FALSE);
+      SetWindowLongPtrW(window, GWL_STYLE, style & ~LONG_PTR(WS_SYSMENU));
+    }
     haveSysMenu_ = true;
   } else if (!active && haveSysMenu_) {
     SetWindowLongPtrW(window, GWL_STYLE, style | WS_SYSMENU);
@@ -83,6 +88,8 @@ void TsSkinProvider::EnsureAdapter() {
 void TsSkinProvider::RemoveSkin() {
   HWND window = Window();
   adapter_.reset();  // every wrapper gives its control back its own look
+  StopFades();
+  currentHT_ = 0;
   skinned_ = false;
   UpdateSysMenuStyle(false);
   RemoveRegion();
@@ -158,6 +165,7 @@ void TsSkinProvider::HandleWhileSkinned(gui::Message& m) {
     m.result = 0;
     return;
   }
+  if (HandleFrameMouse(m)) return;
   switch (m.msg) {
     case WM_NCPAINT:
       if (!IsShowing() || cache_.Data.FUpdating) return;
@@ -240,7 +248,11 @@ void TsSkinProvider::HandleWhileSkinned(gui::Message& m) {
         cache_.Data.BGChanged = true;
         ::RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
       }
+      AfterSysCommand(m);
       return;
+    case WM_MOVE:
+      StopFades();  // the fade windows stay where the buttons were
+      break;
     case WM_MOUSEMOVE:
       Default(m);
       manager_.SetActiveControl(0);
@@ -255,7 +267,10 @@ void TsSkinProvider::HandleWhileSkinned(gui::Message& m) {
       break;
     case gui::kVisibleChanged:
       Default(m);
-      if (m.wParam == 0) cache_.Data.OwnerHidden();
+      if (m.wParam == 0) {
+        cache_.Data.OwnerHidden();
+        StopFades();
+      }
       return;
     case gui::kEnabledChanged:
       Default(m);

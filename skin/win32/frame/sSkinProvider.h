@@ -6,14 +6,19 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 
 #include "platform/gui/Control.h"
 #include "platform/gui/Handles.h"
+#include "skin/frame/sFrameClicks.h"
 #include "skin/frame/sFrameRegion.h"
 #include "skin/frame/sFrameRender.h"
+#include "skin/frame/sTitleButtonStates.h"
 #include "skin/paint/sControlLinks.h"
 #include "skin/win32/frame/BlindWindow.h"
+#include "skin/win32/frame/TacSBAnimation.h"
+#include "skin/win32/frame/TsSystemMenu.h"
 #include "skin/win32/manager/SkinFactories.h"
 
 namespace gui {
@@ -34,6 +39,9 @@ class TsSkinProvider : public SkinAttachment, public TsSkinOwner {
 
   bool Skinned() const { return skinned_; }
   const TsFrameCache& Cache() const { return cache_; }
+  // The fade of the button of a hit code; null while it has none.
+  const TacSBAnimation* Fade(uint32_t hitCode) const;
+  int HotCode() const { return currentHT_; }
 
   // TsSkinOwner
   Kind LinkKind() const override { return Kind::Window; }
@@ -72,6 +80,21 @@ class TsSkinProvider : public SkinAttachment, public TsSkinOwner {
   void RepaintFrameNow();
   void DrawIcon(Bitmap& cache, Rect where) const;
 
+  // Title buttons and the system menu.
+  bool HandleFrameMouse(gui::Message& message);
+  void AnswerHitTest(gui::Message& message);
+  void CarryClick(const TsClickAction& action, gui::Message& message);
+  void AfterSysCommand(gui::Message& message);
+  void SetHotCode(int code, bool repaint);
+  void PressTitleButton(int code);
+  void RepaintTitleButtons(const TsButtonCodes& codes);
+  void RepaintTitleButton(int code);
+  void DropSysMenu(TsMenuDrop where);
+  void StopFades();
+  TsTitleButtonStates ButtonStates();
+  std::unique_ptr<TacSBAnimation>& FadeSlot(uint32_t hitCode);
+  Point MouseInWindow() const;
+
   // The window region.
   void ApplyFrameRegion();
   void RemoveRegion();
@@ -90,6 +113,9 @@ class TsSkinProvider : public SkinAttachment, public TsSkinOwner {
   bool inMenu_ = false;
   int lockCount_ = 0;
   uint32_t ctrlSkinState_ = 0;
+  int currentHT_ = 0;  // the hot or pressed button's code; 0 none, -1 a sizing border
+  std::array<std::unique_ptr<TacSBAnimation>, 4> fades_;  // minimize, maximize, close, help
+  TsSystemMenu systemMenu_;
   // The region step: the region last applied, and whether one is being
   // applied right now (a repaint it causes must not apply it again).
   bool rgnChanged_ = true;
