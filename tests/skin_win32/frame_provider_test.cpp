@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/Timer.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/frame/sFrameGeometry.h"
 #include "skin/paint/sEngineMessage.h"
@@ -225,6 +227,51 @@ TEST_F(SkinnedFrame, HoverFadesTheCloseButtonInAndLeavingFadesItOut) {
   EXPECT_EQ(provider->HotCode(), 0);
   EXPECT_EQ(fade->Window(), nullptr);
   EXPECT_FALSE(fade->Running());
+}
+
+double ProcessCpuMilliseconds() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  const auto ms = [](FILETIME t) { return double((uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4; };
+  return ms(kernel) + ms(user);
+}
+
+// Benchmark, not run in CI (--gtest_also_run_disabled_tests
+// --gtest_filter='*FullFade*'): the process's CPU time for a full fade of
+// the close button in and out, against the same mouse moves over the
+// caption and against a bare timer of the fade's interval (Wine spends
+// about a millisecond on every tick of any timer).
+TEST_F(SkinnedFrame, DISABLED_FullFadeInAndOutCpuTime) {
+  const POINT centre = ScreenPointOf(Window(), provider->Cache().Buttons.Close.R);
+  RECT outer{};
+  GetWindowRect(Window(), &outer);
+  const POINT caption{outer.left + 100, outer.top + 10};
+  constexpr int kRounds = 10;
+  // The same mouse moves and hit tests over the caption, where nothing fades.
+  const auto rounds = [&](POINT over) {
+    const double start = ProcessCpuMilliseconds();
+    for (int round = 0; round < kRounds; ++round) {
+      SetCursorPos(over.x, over.y);
+      HitTest(Window(), over);
+      PumpMessages(250);
+      SetCursorPos(0, 0);
+      PumpMessages(250);
+    }
+    return (ProcessCpuMilliseconds() - start) / kRounds;
+  };
+  const double moves = rounds(caption);
+  double timer = 0;
+  {
+    // The floor: a bare timer of the fade's interval ticking as long.
+    gui::Timer bare(nullptr, L"Bare", kFadeIntervalMs, true);
+    bare.OnTimer = [] {};
+    timer = rounds(caption) - moves;
+  }
+  const double fading = rounds(centre);
+  const TacSBAnimation* fade = provider->Fade(HTCLOSE);
+  std::printf("full fade in and out of close: %.1f ms CPU each; the same mouse moves over the caption: %.1f ms, "
+              "with a bare %d ms timer ticking: %.1f ms more; %d layered updates in all\n",
+              fading, moves, kFadeIntervalMs, timer, fade ? fade->Updates() : 0);
 }
 
 TEST_F(SkinnedFrame, PressAndReleaseOnCloseClosesButSlidingOffDoesNothing) {

@@ -41,6 +41,8 @@ void RegisterFadeClass() {
   (void)registered;
 }
 
+}  // namespace
+
 // A 32-bit DIB section holding `image`, selected into its own memory DC.
 class ImageDC {
  public:
@@ -62,8 +64,6 @@ class ImageDC {
   std::optional<gui::ScopedSelect> select_;
 };
 
-}  // namespace
-
 bool TacSBAnimation::Possible() { return UpdateLayeredFunction() != nullptr; }
 
 TacSBAnimation::TacSBAnimation(HWND form, Source source) : form_(form), source_(std::move(source)) {
@@ -84,7 +84,10 @@ void TacSBAnimation::Tick() {
 }
 
 void TacSBAnimation::Carry(const TsFadeAction& action) {
-  if (action.RemakeImage || (action.Alpha && image_.IsEmpty())) image_ = source_.MakeImage();
+  if (action.RemakeImage || (action.Alpha && image_.IsEmpty())) {
+    image_ = source_.MakeImage();
+    imageDC_ = std::make_unique<ImageDC>(image_);
+  }
   if (action.Alpha) Show(*action.Alpha);
   if (action.CheckMouseLeave && !source_.PointerOver()) {
     fade_->StopTimer();
@@ -99,7 +102,7 @@ void TacSBAnimation::Carry(const TsFadeAction& action) {
 // The window takes the button's place just above the form and the image at `alpha`.
 void TacSBAnimation::Show(int alpha) {
   const UpdateLayeredProc update = UpdateLayeredFunction();
-  if (!update || image_.IsEmpty()) return;
+  if (!update || image_.IsEmpty() || !imageDC_) return;
   const Rect bounds = FitBoundsToImage(source_.Bounds(), Size{image_.Width(), image_.Height()});
   if (!window_) {
     RegisterFadeClass();
@@ -107,24 +110,29 @@ void TacSBAnimation::Show(int alpha) {
                               bounds.Height(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window_) return;
   }
-  HWND above = GetWindow(form_, GW_HWNDPREV);
-  SetWindowPos(window_, above ? above : HWND_TOP, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
-  const ImageDC source(image_);
   const gui::WindowDC screen(nullptr);
   POINT position{bounds.Left, bounds.Top}, origin{0, 0};
   SIZE size{image_.Width(), image_.Height()};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, BYTE(alpha), AC_SRC_ALPHA};
-  if (source.get() && update(window_, screen.get(), &position, &size, source.get(), &origin, 0, &blend, ULW_ALPHA)) {
+  if (imageDC_->get() &&
+      update(window_, screen.get(), &position, &size, imageDC_->get(), &origin, 0, &blend, ULW_ALPHA)) {
     alpha_ = alpha;
     ++updates_;
   }
-  ShowWindow(window_, SW_SHOWNOACTIVATE);
+  // Placed just above the form once: moving it in the z-order on every
+  // step would make the system repaint the form under it each time.
+  if (!IsWindowVisible(window_)) {
+    HWND above = GetWindow(form_, GW_HWNDPREV);
+    SetWindowPos(window_, above ? above : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+  }
 }
 
 void TacSBAnimation::Free() {
   if (window_) DestroyWindow(window_);
   window_ = nullptr;
+  imageDC_.reset();
   image_ = Bitmap();
   alpha_ = 0;
 }

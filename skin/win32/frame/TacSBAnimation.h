@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "platform/gui/Timer.h"
@@ -53,6 +54,7 @@ class TacSBAnimation {
   std::optional<TsTitleFade> fade_;
   gui::Timer timer_{nullptr, L"TitleButtonFade", kFadeIntervalMs, false};
   Bitmap image_;
+  std::unique_ptr<class ImageDC> imageDC_;  // the image as the system takes it
   HWND window_ = nullptr;
   int alpha_ = 0;
   int updates_ = 0;
