@@ -138,3 +138,29 @@ park_mouse() { xdotool mousemove 640 1000; }
 menu_id() { # MENU-LISTING CAPTION
   awk -F'\t' -v want="$2" '{ sub(/^\t+/, ""); split($0, f, "\t") } f[3] == want { print f[1]; exit }' <<<"$1"
 }
+
+# ---- skins ------------------------------------------------------------------
+
+# wakespan_launch ARGS...: starts Wakespan with arguments and does not wait
+# for the settings window (a box may come first).
+wakespan_launch() {
+  "$WINE_LOADER_BIN" "$WAKESPAN_EXE" "$@" >>"$E2E_OUT/wakespan.log" 2>&1 &
+  WAKESPAN_PID=$!
+  # The hidden application window comes first; boxes are found through it.
+  local i
+  for i in $(seq 1 300); do probe exists TApplication >/dev/null && return 0; sleep 0.1; done
+  return 1
+}
+
+# The settings window works: it is visible, answers and its File menu opens.
+settings_window_usable() { # LABEL
+  check "$1: the settings window appears" probe wait "$MAIN" 30000
+  expect_eq "$1: the settings window answers" "Kovalune Wakespan v1.0" "$(probe text "$MAIN")"
+  park_mouse
+  local left top
+  read -r left top _ _ _ _ < <(probe rect "$MAIN")
+  xdotool mousemove $((left + 18)) $((top + 32)) click 1
+  check "$1: its File menu opens" probe_tray popupmenu 3000
+  xdotool key Escape Escape
+  park_mouse
+}

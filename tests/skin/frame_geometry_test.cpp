@@ -187,6 +187,23 @@ TEST_F(EmbeddedFrameTest, MissingImagesGiveTwentyOnePixelButtons) {
   EXPECT_EQ(b.Close.R, Rect{});
 }
 
+// A close image lying outside the master bitmap would make a button of
+// thousands of pixels covering the whole window; it counts as missing.
+TEST_F(EmbeddedFrameTest, AnImageOutsideTheMasterBitmapGivesNoButton) {
+  TsSkinModel model = m();
+  TsTitleButtons b;
+  const TsFrameWindow w = MainWindow();
+  const TsTitleButtonRules rules = RulesFromStyle(w.Style, true, false);
+  AssignTitleButtonImages(b, model, w.Border, rules, false, false, model.GetSkinIndex(s_Form));
+  ASSERT_GE(b.Close.ImageIndex, 0);
+  model.ma[size_t(b.Close.ImageIndex)].R = Rect{5000, 5000, 9129, 9020};
+  AssignTitleButtonImages(b, model, w.Border, rules, false, false, model.GetSkinIndex(s_Form));
+  EXPECT_EQ(b.Close.ImageIndex, -1);
+  LayoutTitleButtons(b, model, w, rules);
+  EXPECT_EQ(b.Close.R, Rect{});
+  EXPECT_LE(b.Max.R.Bottom, 30) << "the other buttons stay in the title bar";
+}
+
 TEST_F(EmbeddedFrameTest, RegionCutsTheRoundedTopAndOnePixelAtEachBottomCorner) {
   const int form = m().gd[size_t(m().GetSkinIndex(s_Form))].BorderIndex;
   const int title = m().gd[size_t(m().GetSkinIndex(s_FormTitle))].BorderIndex;
