@@ -10,6 +10,7 @@ namespace wakespan {
 inline constexpr uint16_t kCommandIsSkinned = 7;         // answer 1 when skinned
 inline constexpr uint16_t kCommandControlColor = 21;     // lParam 0xFF00FF: the skin background colour
 inline constexpr uint16_t kCommandBackgroundQuery = 34;  // lParam: a BackgroundInfo*
+inline constexpr uint16_t kCommandApplication = 60;      // answer the application object
 
 // wParam of EngineCommandMessage: the code in the high 16 bits, an
 // argument in the low 16.

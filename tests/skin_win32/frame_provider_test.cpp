@@ -85,6 +85,7 @@ TEST_F(SkinnedFrame, AnswersTheEngineAndDropsTheSystemMenuStyle) {
   EXPECT_TRUE(provider->Skinned());
   EXPECT_EQ(Command(Window(), kCommandIsSkinned), 1);
   EXPECT_EQ(Command(Window(), 4), reinterpret_cast<LRESULT>(provider.get()));
+  EXPECT_EQ(Command(Window(), kCommandApplication), reinterpret_cast<LRESULT>(&gui::Application::Instance()));
   EXPECT_EQ(Style() & WS_SYSMENU, 0);
   RECT window{}, client{};
   GetWindowRect(Window(), &window);

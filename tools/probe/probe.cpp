@@ -4,6 +4,7 @@
 // or a false answer, 2 on a usage error. Windows are named by class, controls
 // by their dialog id below that window.
 #include <windows.h>
+#include <psapi.h>
 // windows.h first: shellapi.h depends on its types.
 #include <shellapi.h>
 
@@ -335,6 +336,22 @@ int cmdPid(const Args& args) {
   return 0;
 }
 
+// The GDI and USER objects the window's process holds, and its private
+// memory in kilobytes (0 where the system does not count them).
+int cmdResources(const Args& args) {
+  HWND hwnd = topOrFail(args);
+  if (!hwnd) return 1;
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processOf(hwnd));
+  if (!process) return fail("cannot open the process");
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof(memory);
+  GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
+  print(std::to_string(GetGuiResources(process, GR_GDIOBJECTS)) + " " +
+        std::to_string(GetGuiResources(process, GR_USEROBJECTS)) + " " + std::to_string(memory.PrivateUsage / 1024));
+  CloseHandle(process);
+  return 0;
+}
+
 int cmdExePath(const Args& args) {
   HWND hwnd = topOrFail(args);
   if (!hwnd) return 1;
@@ -531,6 +548,7 @@ const Command kCommands[] = {
     {L"syscommand", 2, "syscommand CLASS maximize|minimize|restore|close", cmdSysCommand},
     {L"setpos", 5, "setpos CLASS X Y W H          SetWindowPos", cmdSetPos},
     {L"pid", 1, "pid CLASS", cmdPid},
+    {L"resources", 1, "resources CLASS               -> GDI objects, USER objects, private KB", cmdResources},
     {L"exepath", 1, "exepath CLASS                 -> image path of its process", cmdExePath},
     {L"kill", 1, "kill CLASS                    terminates its process", cmdKill},
     {L"settle", 0, "settle                        waits until the shell answers", cmdSettle},

@@ -21,7 +21,6 @@ LRESULT CALLBACK WrapperWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 namespace {
 
 constexpr uint16_t kCommandUpdating = 10;
-constexpr uint16_t kCommandApplication = 60;
 
 std::wstring WindowText(HWND window) {
   const int length = GetWindowTextLengthW(window);

@@ -1,5 +1,6 @@
 #include "skin/win32/frame/sSkinProvider.h"
 
+#include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/data/sSkinProps.h"
@@ -126,7 +127,9 @@ bool TsSkinProvider::HandleEngineCommand(gui::Message& m) {
       m.result = 1;
       return true;
     case 36: m.result = LRESULT(ctrlSkinState_); return true;
-    case 60: m.result = 0; return true;  // there is no application object to hand out
+    case kCommandApplication:
+      m.result = reinterpret_cast<LRESULT>(&gui::Application::Instance());
+      return true;
     case 61: {
       const TsFrameWindow w = Scene().Window;
       m.result = LRESULT(uint16_t(OffsetX(w)) | uint32_t(uint16_t(OffsetY(w))) << 16);

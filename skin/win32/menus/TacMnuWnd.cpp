@@ -5,6 +5,7 @@
 
 #include "platform/gui/Application.h"
 #include "skin/engine/EngineCommands.h"
+#include "skin/paint/sEngineMessage.h"
 #include "skin/paint/sSectionPaint.h"
 #include "skin/win32/manager/EngineStartup.h"
 #include "skin/win32/menus/MenuEngine.h"
@@ -18,7 +19,6 @@ const wchar_t kWrapperProperty[] = L"WakespanMenuWrapper";
 constexpr int kFrame = 3;
 constexpr uint16_t kRegionQuery = 8;
 constexpr uint16_t kRegionChanged = 14;
-constexpr uint16_t kApplicationQuery = 60;
 
 // Every wrapper alive, so that one going can redraw the others.
 std::vector<TacMnuWnd*>& Wrappers() {
@@ -98,7 +98,7 @@ LRESULT TacMnuWnd::AnswerCommand(WPARAM wParam, LPARAM lParam) {
     case kRegionChanged:
       if (IsWindowVisible(window_)) rgnChanged_ = 1;
       return 0;
-    case kApplicationQuery: return reinterpret_cast<LRESULT>(&gui::Application::Instance());
+    case kCommandApplication: return reinterpret_cast<LRESULT>(&gui::Application::Instance());
   }
   return CallWindowProcW(previous_, window_, EngineCommandMessage, wParam, lParam);
 }
