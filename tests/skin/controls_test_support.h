@@ -2,8 +2,6 @@
 // recording platform that also notes the fonts text is drawn in.
 #pragma once
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,18 +10,13 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/HostPaintPlatform.h"
 #include "skin/paint/sCommonData.h"
+#include "tests/skin/embedded_skin.h"
 
 namespace wakespan::test {
 
 // The packed embedded skin, loaded once per test program.
 inline TsSkinManager& EmbeddedSkin() {
-  static const std::unique_ptr<TsSkinManager> manager = [] {
-    auto m = std::make_unique<TsSkinManager>();
-    std::ifstream in(WAKESPAN_EMBEDDED_SKIN_ASZ, std::ios::binary);
-    const std::vector<uint8_t> packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    m->LoadPackedData(packed.data(), packed.size());
-    return m;
-  }();
+  static const std::unique_ptr<TsSkinManager> manager = LoadEmbeddedSkin();
   return *manager;
 }
 

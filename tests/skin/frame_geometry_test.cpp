@@ -2,8 +2,6 @@
 // region, with the embedded skin where the skin decides.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 
 #include "skin/data/sSkinManager.h"
@@ -12,6 +10,7 @@
 #include "skin/frame/sFrameRegion.h"
 #include "skin/frame/sTitleButtons.h"
 #include "skin/frame/sTitleText.h"
+#include "tests/skin/embedded_skin.h"
 
 namespace wakespan {
 namespace {
@@ -112,10 +111,7 @@ TEST(FrameGeometry, CaptionAlignment) {
 class EmbeddedFrameTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    std::ifstream in(WAKESPAN_EMBEDDED_SKIN_ASZ, std::ios::binary);
-    const ByteBuffer packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    manager_ = new TsSkinManager;
-    manager_->LoadPackedData(packed.data(), packed.size());
+    manager_ = test::LoadEmbeddedSkin().release();
   }
   static void TearDownTestSuite() { delete manager_; }
   static const TsSkinManager& m() { return *manager_; }

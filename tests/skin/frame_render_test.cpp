@@ -1,8 +1,6 @@
 // The window-sized cache of a skinned form painted with the embedded skin.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "skin/data/sSkinManager.h"
@@ -14,6 +12,7 @@
 #include "skin/paint/sBackgroundQuery.h"
 #include "skin/paint/sSectionPaint.h"
 #include "skin/paint/sStateGlyph.h"
+#include "tests/skin/embedded_skin.h"
 
 namespace wakespan {
 namespace {
@@ -22,10 +21,7 @@ namespace {
 class FrameRenderTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    std::ifstream in(WAKESPAN_EMBEDDED_SKIN_ASZ, std::ios::binary);
-    const ByteBuffer packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    manager_ = new TsSkinManager;
-    manager_->LoadPackedData(packed.data(), packed.size());
+    manager_ = test::LoadEmbeddedSkin().release();
   }
   static void TearDownTestSuite() { delete manager_; }
   void SetUp() override {

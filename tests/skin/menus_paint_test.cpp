@@ -2,8 +2,6 @@
 // embedded skin (and a hand-made one where the skin lacks a part).
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 
 #include "paint_test_helpers.h"
 #include "skin/menus/sMenuFormats.h"
@@ -12,6 +10,7 @@
 #include "skin/menus/sSkinMenus.h"
 #include "skin/paint/HostPaintPlatform.h"
 #include "skin/pixels/sGraphUtils.h"
+#include "tests/skin/embedded_skin.h"
 
 namespace wakespan {
 namespace {
@@ -23,10 +22,7 @@ const int kTag = 1;  // the menu's key
 class MenuPaintTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    std::ifstream in(WAKESPAN_EMBEDDED_SKIN_ASZ, std::ios::binary);
-    const ByteBuffer packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    manager_ = new TsSkinManager;
-    manager_->LoadPackedData(packed.data(), packed.size());
+    manager_ = test::LoadEmbeddedSkin().release();
     manager_->MenuSupport.IcoLineSkin = "ICOLINE";
   }
   static void TearDownTestSuite() { delete manager_; }

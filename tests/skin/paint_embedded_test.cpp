@@ -1,8 +1,6 @@
 // Sections of the embedded skin painted as the program paints them.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 
 #include "pixel_test_helpers.h"
 #include "skin/data/sSkinManager.h"
@@ -11,6 +9,7 @@
 #include "skin/paint/sSectionPaint.h"
 #include "skin/pixels/PixelOps.h"
 #include "skin/pixels/sAlphaGraph.h"
+#include "tests/skin/embedded_skin.h"
 
 namespace wakespan {
 namespace {
@@ -19,10 +18,7 @@ namespace {
 class EmbeddedPaintTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    std::ifstream in(WAKESPAN_EMBEDDED_SKIN_ASZ, std::ios::binary);
-    const ByteBuffer packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    manager_ = new TsSkinManager;
-    manager_->LoadPackedData(packed.data(), packed.size());
+    manager_ = test::LoadEmbeddedSkin().release();
   }
   static void TearDownTestSuite() { delete manager_; }
   TsSkinManager& m() { return *manager_; }

@@ -2,14 +2,13 @@
 // and painting through it exactly as through the platform's stretch.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 
 #include "paint_test_helpers.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/paint/HostPaintPlatform.h"
 #include "skin/paint/sCachedStretch.h"
 #include "skin/paint/sSectionPaint.h"
+#include "tests/skin/embedded_skin.h"
 
 namespace wakespan {
 namespace {
@@ -102,11 +101,6 @@ TEST(CachedStretch, ResultsOfAnotherPlatformAreNotTaken) {
 }
 
 #ifdef WAKESPAN_EMBEDDED_SKIN_ASZ
-ByteBuffer EmbeddedPacked() {
-  std::ifstream in(WAKESPAN_EMBEDDED_SKIN_ASZ, std::ios::binary);
-  return ByteBuffer((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 Bitmap PaintButton(TsSkinManager& m, int w, int h, int state) {
   Bitmap b(w, h, PixelFormat::Bgr24);
   TCacheInfo plain;
@@ -119,7 +113,7 @@ Bitmap PaintButton(TsSkinManager& m, int w, int h, int state) {
 // other sizes it must look exactly as painted by a manager that never
 // painted before.
 TEST(CachedStretch, RepaintedButtonsOfEverySizeEqualTheirFirstPainting) {
-  const ByteBuffer packed = EmbeddedPacked();
+  const ByteBuffer packed = test::EmbeddedPackedSkin();
   TsSkinManager warm;
   warm.LoadPackedData(packed.data(), packed.size());
   const Size sizes[] = {{75, 25}, {23, 22}, {120, 40}, {75, 25}, {9, 5}, {23, 22}};
@@ -134,7 +128,7 @@ TEST(CachedStretch, RepaintedButtonsOfEverySizeEqualTheirFirstPainting) {
 }
 
 TEST(CachedStretch, ALoadedSkinDropsTheResultsOfTheSkinBefore) {
-  const ByteBuffer packed = EmbeddedPacked();
+  const ByteBuffer packed = test::EmbeddedPackedSkin();
   TsSkinManager m;
   m.LoadPackedData(packed.data(), packed.size());
   const Bitmap before = PaintButton(m, 75, 25, 1);

@@ -15,20 +15,12 @@
 #include "skin/data/sSkinManager.h"
 #include "skin/win32/controls/TacCtrlAdapter.h"
 #include "skin/win32/manager/PaintPlatformWin32.h"
+#include "tests/skin_win32/wine_test_support.h"
 
 namespace {
 
 using namespace wakespan;
 using Clock = std::chrono::steady_clock;
-
-std::string SkinDirectory() {
-  std::string path = __FILE__;
-  path.erase(path.rfind("/tests/"));
-  path = "Z:" + path + "/resources/skin/WMP11";
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
 
 class BenchForm : public gui::Form {
  public:
@@ -50,7 +42,7 @@ TEST(ControlsBench, DISABLED_ButtonRepaintAgainstOneBitBlt) {
   gui::Application::Instance().Initialize();
   SetPaintPlatform(&Win32PaintPlatform());
   TsSkinManager manager;
-  manager.LoadSkinDirectory(SkinDirectory());
+  manager.LoadSkinDirectory(wine_test::EmbeddedSkinDirectory());
   RebuildThirdLists(manager.ThirdParty, manager.ThirdLists);
   BenchForm form;
   form.Show();

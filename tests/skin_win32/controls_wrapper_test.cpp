@@ -23,19 +23,11 @@
 #include "skin/win32/controls/TacMainWnd.h"
 #include "skin/win32/controls/TacWrapperFactory.h"
 #include "skin/win32/manager/PaintPlatformWin32.h"
+#include "tests/skin_win32/wine_test_support.h"
 
 namespace {
 
 using namespace wakespan;
-
-std::string EmbeddedSkinDirectory() {
-  std::string path = __FILE__;
-  path.erase(path.rfind("/tests/"));
-  path = "Z:" + path + "/resources/skin/WMP11";
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
 
 // The manager's view of the windows: only the commands to one window.
 class CommandWindows : public TacSkinWindows {
@@ -141,7 +133,7 @@ class WrappedControls : public ::testing::Test {
   }
   static void TearDownTestSuite() { SetPaintPlatform(nullptr); }
   void SetUp() override {
-    manager.LoadSkinDirectory(EmbeddedSkinDirectory());
+    manager.LoadSkinDirectory(wine_test::EmbeddedSkinDirectory());
     RebuildThirdLists(manager.ThirdParty, manager.ThirdLists);
     form = std::make_unique<TestForm>();
     form->Show();

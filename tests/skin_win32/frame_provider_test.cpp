@@ -23,31 +23,11 @@
 #include "skin/win32/menus/MenuEngine.h"
 #include "skin/win32/menus/MenuHandlers.h"
 #include "skin/win32/menus/MenuHooks.h"
+#include "tests/skin_win32/wine_test_support.h"
 
 namespace {
 
 using namespace wakespan;
-
-std::string EmbeddedSkinDirectory() {
-  std::string path = __FILE__;
-  path.erase(path.rfind("/tests/"));
-  path = "Z:" + path + "/resources/skin/WMP11";
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-void PumpMessages(int milliseconds) {
-  const DWORD end = GetTickCount() + DWORD(milliseconds);
-  MSG msg;
-  while (GetTickCount() < end) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  }
-}
 
 LRESULT Command(HWND window, uint16_t code, const TsSkinManager* manager = nullptr) {
   return SendMessageW(window, EngineCommandMessage, EngineCommand(code), reinterpret_cast<LPARAM>(manager));
@@ -60,14 +40,14 @@ class SkinnedFrame : public ::testing::Test {
     SetPaintPlatform(&Win32PaintPlatform());
   }
   void SetUp() override {
-    manager.LoadSkinDirectory(EmbeddedSkinDirectory());
+    manager.LoadSkinDirectory(wine_test::EmbeddedSkinDirectory());
     form = std::make_unique<gui::Form>(
         gui::FormLayout{L"TFrameTestForm", L"FrameTestForm", L"Skinned frame", gui::BorderStyle::Single, true, 300, 200});
     form->SetTopLeft(40, 40);
     form->Show();
     provider = std::make_unique<TsSkinProvider>(*form, manager);
     SetForegroundWindow(form->Handle());
-    PumpMessages(300);
+    wine_test::PumpMessages(300);
   }
   void TearDown() override {
     provider.reset();
@@ -143,7 +123,7 @@ TEST_F(SkinnedFrame, RemovingTheSkinGivesTheSystemFrameBack) {
   EXPECT_EQ(Command(Window(), kCommandIsSkinned), 1);
   manager.SkinData.Active = true;
   Command(Window(), 1, &manager);
-  PumpMessages(200);
+  wine_test::PumpMessages(200);
   EXPECT_TRUE(provider->Skinned());
   EXPECT_EQ(Style() & WS_SYSMENU, 0);
 }
@@ -157,7 +137,7 @@ TEST_F(SkinnedFrame, MenuBarItemsArePaintedIntoTheFrameCache) {
   bar->Build({{0, L"File1", L"&File", -1}, {1, L"Exit1", L"E&xit", -1}, {0, L"Help1", L"&Help", -1}});
   form->SetMenu(bar);
   InitMenuLine(*bar, true, manager);
-  PumpMessages(300);
+  wine_test::PumpMessages(300);
   RECT outer{}, item{};
   GetWindowRect(Window(), &outer);
   ASSERT_TRUE(GetMenuItemRect(Window(), bar->Handle(), 0, &item));
@@ -217,14 +197,14 @@ TEST_F(SkinnedFrame, HoverFadesTheCloseButtonInAndLeavingFadesItOut) {
   EXPECT_EQ(r.right - r.left, close.Width());
   EXPECT_EQ(r.bottom - r.top, close.Height());
   const DWORD start = GetTickCount();
-  PumpMessages(400);
+  wine_test::PumpMessages(400);
   const DWORD elapsed = GetTickCount() - start;
   EXPECT_EQ(fade->Alpha(), 255);
   EXPECT_LE(fade->Updates(), 1 + int(elapsed / 12) + 1) << "no more than one update per tick";
   EXPECT_EQ(fade->Updates(), 10) << "25, 50, ... 225, then 255 once";
   // The fully shown button polls the pointer: gone from it, the fade runs out.
   SetCursorPos(0, 0);
-  PumpMessages(400);
+  wine_test::PumpMessages(400);
   EXPECT_EQ(provider->HotCode(), 0);
   EXPECT_EQ(fade->Window(), nullptr);
   EXPECT_FALSE(fade->Running());
@@ -254,9 +234,9 @@ TEST_F(SkinnedFrame, DISABLED_FullFadeInAndOutCpuTime) {
     for (int round = 0; round < kRounds; ++round) {
       SetCursorPos(over.x, over.y);
       HitTest(Window(), over);
-      PumpMessages(250);
+      wine_test::PumpMessages(250);
       SetCursorPos(0, 0);
-      PumpMessages(250);
+      wine_test::PumpMessages(250);
     }
     return (ProcessCpuMilliseconds() - start) / kRounds;
   };
@@ -290,7 +270,7 @@ TEST_F(SkinnedFrame, PressAndReleaseOnCloseClosesButSlidingOffDoesNothing) {
   HitTest(Window(), close);
   SendMessageW(Window(), WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(close.x, close.y));
   SendMessageW(Window(), WM_NCLBUTTONUP, HTCLOSE, MAKELPARAM(close.x, close.y));
-  PumpMessages(100);
+  wine_test::PumpMessages(100);
   EXPECT_FALSE(IsWindowVisible(Window()));
 }
 
@@ -322,7 +302,7 @@ TEST_F(SkinnedFrame, ProviderGoneLeavesThePlainForm) {
   provider.reset();
   EXPECT_NE(Style() & WS_SYSMENU, 0);
   EXPECT_EQ(Command(Window(), kCommandIsSkinned), 0);
-  PumpMessages(100);  // the form still paints and answers
+  wine_test::PumpMessages(100);  // the form still paints and answers
   EXPECT_TRUE(IsWindow(Window()));
 }
 

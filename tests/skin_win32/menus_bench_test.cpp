@@ -22,20 +22,12 @@
 #include "skin/win32/menus/MenuEngine.h"
 #include "skin/win32/menus/MenuHooks.h"
 #include "skin/win32/menus/MenuRegistration.h"
+#include "tests/skin_win32/wine_test_support.h"
 
 namespace {
 
 using namespace wakespan;
 using Clock = std::chrono::steady_clock;
-
-std::string SkinDirectory() {
-  std::string path = __FILE__;
-  path.erase(path.rfind("/tests/"));
-  path = "Z:" + path + "/resources/skin/WMP11";
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
 
 Clock::time_point idleAt;
 
@@ -77,7 +69,7 @@ TEST(MenusBench, DISABLED_TrayShapedMenuShownSkinnedAgainstTheSystems) {
   gui::Application::Instance().Initialize();
   SetPaintPlatform(&Win32PaintPlatform());
   TsSkinManager manager;
-  manager.LoadSkinDirectory(SkinDirectory());
+  manager.LoadSkinDirectory(wine_test::EmbeddedSkinDirectory());
   const HWND owner = MakeOwner();
   gui::PopupMenu menu(nullptr, L"PopupMenu1", nullptr);
   menu.Build({{0, L"Settings1", L"&Settings", -1},

@@ -9,20 +9,11 @@
 #include "skin/win32/manager/EngineStartup.h"
 #include "skin/win32/manager/SkinFactories.h"
 #include "skin/win32/manager/SkinManagerComponent.h"
+#include "tests/skin_win32/wine_test_support.h"
 
 namespace {
 
 using namespace wakespan;
-
-// The program's own skin directory, as the Wine drive Z: sees this source tree.
-std::string SkinSourceDirectory() {
-  std::string path = __FILE__;
-  path.erase(path.rfind("/tests/"));
-  path = "Z:" + path + "/resources/skin";
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
 
 class ManagedForm : public gui::Form {
  public:
@@ -44,7 +35,7 @@ class ManagedForm : public gui::Form {
 
 TsStoredManagerProperties DirectorySkin(const std::string& name) {
   TsStoredManagerProperties stored;
-  stored.SkinDirectory = SkinSourceDirectory();
+  stored.SkinDirectory = wine_test::SourceSkinDirectory();
   stored.SkinName = name;
   return stored;
 }
