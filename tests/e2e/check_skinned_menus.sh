@@ -24,11 +24,6 @@ wait_menus() { # COUNT: waits until that many menu windows are visible
 }
 # "r g b" of one screen pixel.
 pixel() { xwd -root -silent | convert xwd:- -crop "1x1+$1+$2" +repage -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:; }
-near() { # "r g b" "r g b": every channel within 6
-  local a=($1) b=($2) i
-  for i in 0 1 2; do (( ${a[i]} - ${b[i]} > 6 || ${b[i]} - ${a[i]} > 6 )) && return 1; done
-  return 0
-}
 # Item rows are 20 pixels high below the 3-pixel frame on the 16-pixel
 # pictures, dividers 2: the middle of row N of a menu without dividers, and
 # of the tray menu's rows (Settings, Execute Action, Windows, Control Panel,
@@ -107,10 +102,16 @@ probe waitgone "$ABOUT" 5000 >/dev/null
 read -r main_left main_top _ _ _ _ < <(probe rect "$MAIN")
 xdotool mousemove $((main_left + 18)) $((main_top + 32)) click 1
 check "a click on File opens its drop-down" wait_menus 1
-# Screenshots of the root window show a menu bar's drop-down black under
-# Wine, skinned or not, so only the bar's own item is looked at.
 check_not "the bar's File item is highlighted in the skin" near "$(pixel $((main_left + 6)) $((main_top + 32)))" "255 255 255"
 shot settings_file_menu_skinned "$(window_geometry "$MAIN" 4)"
+sleep 0.4
+if shot_menu_window file_dropdown_skinned; then
+  read -r fw fh < <(identify -format '%w %h' "$SCREENS/file_dropdown_skinned.png")
+  check "the File drop-down's background is the skin's menu colour" \
+    near "$(image_pixel "$SCREENS/file_dropdown_skinned.png" $((fw - 12)) $((fh / 2)))" "$MENU_RGB"
+else
+  fail "the File drop-down's background is the skin's menu colour" "its window was not captured"
+fi
 xdotool key Right
 sleep 0.5
 check "Right moves on to the Help drop-down" wait_menus 1

@@ -48,6 +48,13 @@ xdotool mousemove $((left + 150)) "$button_y" click 3
 check "a right click on the caption drops the system menu" wait_for menu_open
 items="$(probe_tray popupmenu 2000 | cut -f3 | tr -d '&' | tr '\n' '|')"
 expect_match "it holds the window's commands" 'Move.*Minimize.*Maximize.*Close' "$items"
+if shot_menu_window system_menu_skinned; then
+  read -r mw mh < <(identify -format '%w %h' "$SCREENS/system_menu_skinned.png")
+  # The embedded skin's "MAINMENU" colour, as the screen shows it.
+  check "it is drawn in the skin's menu colour" near "$(image_pixel "$SCREENS/system_menu_skinned.png" $((mw - 12)) $((mh / 2)))" "44 50 66"
+else
+  fail "it is drawn in the skin's menu colour" "its window was not captured"
+fi
 xdotool key Escape
 sleep 0.5
 check_not "Escape closes it" menu_open

@@ -164,3 +164,25 @@ settings_window_usable() { # LABEL
   xdotool key Escape Escape
   park_mouse
 }
+
+# ---- menu windows -------------------------------------------------------------
+
+# Screenshots of the root window show a popup menu owned by an active window
+# black under Wine, though the menu window itself holds its pixels: the
+# visible popup menu window is captured on its own, found by its place.
+MENU_WINDOW_CLASS='#32768'
+shot_menu_window() { # NAME: the first visible popup menu window, as $SCREENS/NAME.png
+  local l t w h xid
+  read -r l t w h < <(probe_tray windows | awk -F'\t' -v c="$MENU_WINDOW_CLASS" '$2 == c && $3 == "visible" {print $4}' | head -n 1)
+  [ -n "${w:-}" ] || return 1
+  xid="$(xwininfo -root -tree | awk -v g="${w}x${h}+${l}+${t}" 'index($0, g) {print $1; exit}')"
+  [ -n "$xid" ] && import -window "$xid" "png:$SCREENS/$1.png"
+}
+# "r g b" "r g b": every channel within 6.
+near() { # "r g b" "r g b": every channel within 6
+  local a=($1) b=($2) i
+  for i in 0 1 2; do (( ${a[i]} - ${b[i]} > 6 || ${b[i]} - ${a[i]} > 6 )) && return 1; done
+  return 0
+}
+# "r g b" of a pixel of a captured image.
+image_pixel() { convert "$1" -crop "1x1+$2+$3" +repage -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:; }
