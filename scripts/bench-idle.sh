@@ -85,4 +85,4 @@ measure "the same calls, minimal program" "$baseline"
 probe kill WakespanIdleTimer >/dev/null || true
 wait "$baseline" 2>/dev/null || true
 floor_ms=$MEASURED_MS
-awk -v w="$wakespan_ms" -v f="$floor_ms" 'BEGIN { printf "idle CPU with wineserver and explorer: Wakespan %d ms, the same calls %d ms, ratio %.2f (target 1.2)\n", w, f, f > 0 ? w / f : 0 }'
+awk -v w="$wakespan_ms" -v f="$floor_ms" 'BEGIN { printf "idle CPU with wineserver and explorer: Wakespan %d ms, the same calls %d ms, ratio %.2f (target 1.2)\n", w, f, (f > 0 ? w / f : 0) }'
