@@ -1,5 +1,7 @@
 #include "skin/win32/frame/BlindWindow.h"
 
+#include "skin/win32/frame/OverlayClass.h"
+
 namespace wakespan {
 
 namespace {
@@ -17,17 +19,6 @@ LRESULT CALLBACK BlindProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) 
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 
-void RegisterBlindClass() {
-  static const bool registered = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &BlindProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kBlindClass;
-    return RegisterClassW(&wc) != 0;
-  }();
-  (void)registered;
-}
-
 }  // namespace
 
 void BlindWindow::Cover(HWND form, int height) {
@@ -35,7 +26,7 @@ void BlindWindow::Cover(HWND form, int height) {
   RECT r{};
   GetWindowRect(form, &r);
   if (height <= 0 || r.right <= r.left) return;
-  RegisterBlindClass();
+  RegisterOverlayClass(kBlindClass, &BlindProc);
   const bool topmost = (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
   blind_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | (topmost ? WS_EX_TOPMOST : 0), kBlindClass, L"",
                            WS_POPUP, r.left, r.top, r.right - r.left, height, form, nullptr,

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/gui/Handles.h"
+#include "skin/win32/frame/OverlayClass.h"
 
 namespace wakespan {
 
@@ -28,17 +29,6 @@ LRESULT CALLBACK FadeProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCHITTEST) return HTTRANSPARENT;
   if (msg == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
   return DefWindowProcW(window, msg, wParam, lParam);
-}
-
-void RegisterFadeClass() {
-  static const bool registered = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &FadeProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kFadeClass;
-    return RegisterClassW(&wc) != 0;
-  }();
-  (void)registered;
 }
 
 }  // namespace
@@ -105,7 +95,7 @@ void TacSBAnimation::Show(int alpha) {
   if (!update || image_.IsEmpty() || !imageDC_) return;
   const Rect bounds = FitBoundsToImage(source_.Bounds(), Size{image_.Width(), image_.Height()});
   if (!window_) {
-    RegisterFadeClass();
+    RegisterOverlayClass(kFadeClass, &FadeProc);
     window_ = CreateWindowExW(kFadeExStyle, kFadeClass, L"", WS_POPUP, bounds.Left, bounds.Top, bounds.Width(),
                               bounds.Height(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window_) return;
