@@ -39,12 +39,10 @@ bool HelpIcon(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS
 
 TsTitleButtonStates TsSkinProvider::ButtonStates() { return TsTitleButtonStates{cache_.Buttons, currentHT_, PressedFlag()}; }
 
-std::unique_ptr<TacSBAnimation>& TsSkinProvider::FadeSlot(uint32_t hitCode) {
-  static std::unique_ptr<TacSBAnimation> none;
+std::unique_ptr<TacSBAnimation>* TsSkinProvider::FadeSlot(uint32_t hitCode) {
   for (size_t i = 0; i < fades_.size(); ++i)
-    if (kFadeSlotCodes[i] == hitCode) return fades_[i];
-  none.reset();
-  return none;
+    if (kFadeSlotCodes[i] == hitCode) return &fades_[i];
+  return nullptr;
 }
 
 const TacSBAnimation* TsSkinProvider::Fade(uint32_t hitCode) const {
@@ -90,7 +88,9 @@ void TsSkinProvider::RepaintTitleButton(int code) {
   const TsButtonRepaint r = wakespan::RepaintTitleButton(
       cache_.Buttons, code, ButtonPaintContext(scene, cache_, manager_, TacSBAnimation::Possible()));
   if (r.How == TsButtonRepaint::Way::Animate) {
-    std::unique_ptr<TacSBAnimation>& fade = FadeSlot(uint32_t(code));
+    std::unique_ptr<TacSBAnimation>* slot = FadeSlot(uint32_t(code));
+    if (!slot) return;
+    std::unique_ptr<TacSBAnimation>& fade = *slot;
     if (!fade) {
       TacSBAnimation::Source source;
       source.MakeImage = [this, code] {

@@ -92,7 +92,7 @@ class TsSkinProvider : public SkinAttachment, public TsSkinOwner {
   void DropSysMenu(TsMenuDrop where);
   void StopFades();
   TsTitleButtonStates ButtonStates();
-  std::unique_ptr<TacSBAnimation>& FadeSlot(uint32_t hitCode);
+  std::unique_ptr<TacSBAnimation>* FadeSlot(uint32_t hitCode);  // null for no title button
   Point MouseInWindow() const;
 
   // The window region.
