@@ -33,8 +33,19 @@ sample() { # MINUTE
 
 hover() { xdotool mousemove "$1" "$2"; sleep 0.3; }
 
+minimized() { (( $(probe style "$MAIN" | awk '{print $1}') & 0x20000000 )); }
+
+# Back to where it started, restored first: a round must not read the
+# place of a window still on its way back from being minimized.
+go_home() {
+  minimized && { probe syscommand "$MAIN" restore >/dev/null; sleep 1; }
+  probe setpos "$MAIN" "$home_left" "$home_top" 357 389 >/dev/null
+  sleep 0.3
+}
+
 one_round() {
   local left top right bottom x y
+  go_home
   read -r left top right bottom _ _ < <(probe rect "$MAIN") || return
   # Buttons and title buttons under the mouse, pressed and released off them.
   for id in "$OK_BTN" "$HELP_BTN" "$HELP_UP_BTN" "$SET_PASS_BTN"; do
@@ -53,7 +64,7 @@ one_round() {
   probe setpos "$MAIN" $((left + 20)) $((top + 10)) 357 389 >/dev/null; sleep 0.3
   probe syscommand "$MAIN" minimize >/dev/null; sleep 0.5
   probe syscommand "$MAIN" restore >/dev/null; sleep 0.5
-  probe setpos "$MAIN" "$left" "$top" 357 389 >/dev/null
+  go_home
   # A countdown of the do-nothing action, started and cancelled.
   probe click "$MAIN" "$COUNTDOWN_CHECK" >/dev/null
   probe click "$MAIN" "$NO_R" >/dev/null
@@ -74,6 +85,7 @@ one_round() {
 
 store_defaults
 wakespan_start || { echo "soak: Wakespan did not start" >&2; exit 1; }
+read -r home_left home_top _ _ _ _ < <(probe rect "$MAIN")
 echo "minute,gdi,user,windows,rss_anon_kb" >"$csv"
 sample 0
 end=$(( $(date +%s) + minutes * 60 ))
