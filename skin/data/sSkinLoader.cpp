@@ -89,7 +89,40 @@ struct SectionProperties {
   }
 };
 
-constexpr double kNewestSupportedVersion = 6.99;
+// GLOBALINFO's 16-bit values. A strict key's value that is not a number is
+// a load error; the others read such a value as their default.
+struct GlobalShortKey {
+  std::string_view key;
+  int16_t TsSkinData::*field;
+  int16_t def;
+  bool strict;
+};
+constexpr GlobalShortKey kGlobalShortKeys[] = {
+    {"BORDERWIDTH", &TsSkinData::ExBorderWidth, 4, false},
+    {"TITLEHEIGHT", &TsSkinData::ExTitleHeight, 30, false},
+    {"MAXHEIGHT", &TsSkinData::ExMaxHeight, 0, false},
+    {"FORMOFFSET", &TsSkinData::ExContentOffs, 8, false},
+    {"CENTEROFFSET", &TsSkinData::ExCenterOffs, 0, false},
+    {"BORDERMODE", &TsSkinData::ExDrawMode, 0, false},
+    {"SHADOW1OFFSET", &TsSkinData::Shadow1Offset, 0, true},
+    {"SHADOW1BLUR", &TsSkinData::Shadow1Blur, -1, true},
+    {"SHADOW1TRANSPARENCY", &TsSkinData::Shadow1Transparency, 0, true},
+    {"BISPACE", &TsSkinData::BISpacing, 0, false},
+    {"BIVALIGN", &TsSkinData::BIVAlign, 0, false},
+    {"BIRIGHT", &TsSkinData::BIRightMargin, 0, false},
+    {"BILEFT", &TsSkinData::BILeftMargin, 0, false},
+    {"BITOP", &TsSkinData::BITopMargin, 0, false},
+    {"BIKEEPHUE", &TsSkinData::BIKeepHUE, 0, false},
+    {"BICONCLOSEGLOW", &TsSkinData::BICloseGlow, 0, true},
+    {"BICONCLOSEGLOWMARGIN", &TsSkinData::BICloseGlowMargin, 0, true},
+    {"BICONMAXGLOW", &TsSkinData::BIMaxGlow, 0, true},
+    {"BICONMAXGLOWMARGIN", &TsSkinData::BIMaxGlowMargin, 0, true},
+    {"BICONMINGLOW", &TsSkinData::BIMinGlow, 0, true},
+    {"BICONMINGLOWMARGIN", &TsSkinData::BIMinGlowMargin, 0, true},
+};
+// GLOBALINFO's other keys that LoadSkinData and LoadMaskTable read.
+constexpr std::string_view kGlobalOtherKeys[] = {"VERSION", "AUTHOR", "DESCRIPTION", "SHADOW1COLOR", "BORDERCOLOR",
+                                                 s_MasterBitmap};
 
 int32_t ToInteger(const std::string& text) {
   const std::optional<int32_t> v = ParseSkinInteger(text);
@@ -390,42 +423,17 @@ class ModelBuilder {
     }
   }
 
-  int16_t GlobalShort(const char* key, int32_t def) const {
-    return int16_t(ini_.ReadInteger(s_GlobalInfo, key, def));
-  }
-  // Keys whose default is a text: a value that is not a number is an error.
-  int16_t GlobalShortStrict(const char* key, const char* def) const {
-    return int16_t(ToInteger(ini_.ReadString(s_GlobalInfo, key, def)));
-  }
-
   void LoadSkinData() {
     TsSkinData& d = m_.SkinData;
     d.Version = ParseSkinFloat(ini_.ReadString(s_GlobalInfo, "VERSION", "0")).value_or(0);
     d.Author = ini_.ReadString(s_GlobalInfo, "AUTHOR", "");
     d.Description = ini_.ReadString(s_GlobalInfo, "DESCRIPTION", "");
-    d.ExBorderWidth = GlobalShort("BORDERWIDTH", 4);
-    d.ExTitleHeight = GlobalShort("TITLEHEIGHT", 30);
-    d.ExMaxHeight = GlobalShort("MAXHEIGHT", 0);
-    d.ExContentOffs = GlobalShort("FORMOFFSET", 8);
-    d.ExCenterOffs = GlobalShort("CENTEROFFSET", 0);
-    d.ExDrawMode = GlobalShort("BORDERMODE", 0);
     d.Shadow1Color = ini_.ReadInteger(s_GlobalInfo, "SHADOW1COLOR", 0);
-    d.Shadow1Offset = GlobalShortStrict("SHADOW1OFFSET", "0");
-    d.Shadow1Blur = GlobalShortStrict("SHADOW1BLUR", "-1");
-    d.Shadow1Transparency = GlobalShortStrict("SHADOW1TRANSPARENCY", "0");
-    d.BISpacing = GlobalShort("BISPACE", 0);
-    d.BIVAlign = GlobalShort("BIVALIGN", 0);
-    d.BIRightMargin = GlobalShort("BIRIGHT", 0);
-    d.BILeftMargin = GlobalShort("BILEFT", 0);
-    d.BITopMargin = GlobalShort("BITOP", 0);
     d.BorderColor = ini_.ReadInteger(s_GlobalInfo, "BORDERCOLOR", 0);
-    d.BIKeepHUE = GlobalShort("BIKEEPHUE", 0);
-    d.BICloseGlow = GlobalShortStrict("BICONCLOSEGLOW", "0");
-    d.BICloseGlowMargin = GlobalShortStrict("BICONCLOSEGLOWMARGIN", "0");
-    d.BIMaxGlow = GlobalShortStrict("BICONMAXGLOW", "0");
-    d.BIMaxGlowMargin = GlobalShortStrict("BICONMAXGLOWMARGIN", "0");
-    d.BIMinGlow = GlobalShortStrict("BICONMINGLOW", "0");
-    d.BIMinGlowMargin = GlobalShortStrict("BICONMINGLOWMARGIN", "0");
+    for (const GlobalShortKey& k : kGlobalShortKeys) {
+      d.*k.field = int16_t(k.strict ? ToInteger(ini_.ReadString(s_GlobalInfo, k.key, std::to_string(k.def)))
+                                    : ini_.ReadInteger(s_GlobalInfo, k.key, k.def));
+    }
     if (d.Version > kNewestSupportedVersion && settings_.OnMessage) settings_.OnMessage(kSkinTooNewMessage);
   }
 
@@ -535,6 +543,15 @@ bool ReadFileIgnoringCase(const std::string& directory, const std::string& name,
 const ByteBuffer* DirectoryImageSource::Find(const std::string& name, ByteBuffer& storage) const {
   const bool ownPath = name.find(':') != std::string::npos;
   return ReadFileIgnoringCase(ownPath ? std::string() : directory_, name, storage) ? &storage : nullptr;
+}
+
+bool IsKeyTheLoaderReads(std::string_view section, std::string_view key) {
+  const auto same = [key](std::string_view known) { return SameTextAscii(known, key); };
+  if (std::any_of(std::begin(kPropertyKeys), std::end(kPropertyKeys), same)) return true;
+  if (!SameTextAscii(section, s_GlobalInfo)) return false;
+  return std::any_of(std::begin(kGlobalOtherKeys), std::end(kGlobalOtherKeys), same) ||
+         std::any_of(std::begin(kGlobalShortKeys), std::end(kGlobalShortKeys),
+                     [&](const GlobalShortKey& k) { return same(k.key); });
 }
 
 void ResolveCachedIndexes(TsSkinModel& model) {

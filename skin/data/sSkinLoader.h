@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "skin/data/acSkinPack.h"
 
@@ -78,6 +79,13 @@ void BuildSkinModel(const TacMemIni& options, const SkinImageSource& images, con
 // tables are complete.
 void ResolveCachedIndexes(TsSkinModel& model);
 
+// Whether building a model reads `key` of `section` as a value (a general
+// property of any section, or one of GLOBALINFO's skin-wide values); letter
+// case is ignored. Image keys are not counted: any key may name an image.
+bool IsKeyTheLoaderReads(std::string_view section, std::string_view key);
+
+// The newest skin version the engine knows; a newer skin loads, with a message.
+inline constexpr double kNewestSupportedVersion = 6.99;
 // Text of the message shown for a skin newer than the engine supports.
 extern const char* const kSkinTooNewMessage;
 

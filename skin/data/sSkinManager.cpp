@@ -138,6 +138,15 @@ TColor TsSkinModel::GetHighLightFontColor() const {
   return SystemColor(kColorHighlightText);
 }
 
+bool TsSkinModel::ImageInsideItsBitmap(int maskIndex) const {
+  if (!IsValidImgIndex(maskIndex)) return false;
+  const TsMaskData& e = ma[size_t(maskIndex)];
+  if (e.Bmp) return true;
+  const Bitmap* master = MasterBitmap.get();
+  return master && !e.R.IsEmpty() && e.R.Left >= 0 && e.R.Top >= 0 && e.R.Right <= master->Width() &&
+         e.R.Bottom <= master->Height();
+}
+
 void TsSkinModel::GetSkinSections(std::vector<std::string>& list) const {
   list.clear();
   if (!SkinData.Active) return;

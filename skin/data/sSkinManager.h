@@ -61,6 +61,11 @@ class TsSkinModel {
   // Own bitmap: width div 3 by height div 2; else one state by one row.
   Size MaskSize(int maskIndex) const;
 
+  // An image of the master bitmap whose rectangle is empty or leaves the
+  // bitmap (or with no master bitmap at all) cannot be shown; an image of
+  // its own bitmap always can. False for an invalid index.
+  bool ImageInsideItsBitmap(int maskIndex) const;
+
   bool IsValidSkinIndex(int index) const { return index >= 0 && index < int(gd.size()); }
   bool IsValidImgIndex(int index) const { return index >= 0 && index < int(ma.size()); }
 

@@ -103,6 +103,24 @@ inline constexpr const char* s_SmallIconNormalize = "SICONNORM";
 inline constexpr const char* s_SmallIconMinimize = "SICONMIN";
 inline constexpr const char* s_SmallIconHelp = "SICONHELP";
 
+// Every section and image key above, for telling a skin's author which of
+// the skin's names the engine never asks for.
+inline constexpr const char* kEngineSections[] = {
+    s_GlobalInfo, s_Form, s_Dialog, s_FormTitle, s_Caption, s_MdiArea, s_MainMenu, s_MenuItem, s_MenuLine,
+    s_ExtraLine, s_IcoLine, s_Button, s_SpeedButton, s_SpeedButton_Small, s_ToolButton, s_WebButton, s_CheckBox,
+    s_RadioButton, s_GroupBox, s_Panel, s_PanelLow, s_Edit, s_ComboBox, s_ComboBtn, s_UpDownBtn, s_ColHeader,
+    s_PageControl, s_PageControlLeft, s_PageControlRight, s_PageControlBottom, s_TabSheet, s_TabTop, s_TabBottom,
+    s_TabLeft, s_TabRight, s_ToolBar, s_StatusBar, s_DragBar, s_Splitter, s_Gauge, s_TrackBar, s_Bar, s_BarTitle,
+    s_Divider, s_DividerV, s_ScrollBtnTop, s_ScrollBtnBottom, s_ScrollBtnLeft, s_ScrollBtnRight, s_ScrollSliderV,
+    s_ScrollSliderH, s_ScrollBar1H, s_ScrollBar1V, s_ScrollBar2H, s_ScrollBar2V};
+inline constexpr const char* kEngineImageKeys[] = {
+    s_BordersMask, s_GlyphMask, s_Pattern, s_HotPattern, s_ImgTopLeft, s_ImgTopRight, s_ImgBottomLeft,
+    s_ImgBottomRight, s_StatusPanelMask, s_TitleBar, s_CheckBoxChecked, s_CheckBoxUnChecked, s_CheckBoxGrayed,
+    s_RadioButtonChecked, s_RadioButtonUnChecked, s_RadioButtonGrayed, s_SmallBoxChecked, s_SmallBoxUnChecked,
+    s_SmallBoxGrayed, s_Check, s_GripImage, s_TitleButton, s_ExBorder, s_BorderIconClose, s_BorderIconCloseAlone,
+    s_BorderIconMaximize, s_BorderIconNormalize, s_BorderIconMinimize, s_BorderIconHelp, s_SmallIconClose,
+    s_SmallIconMaximize, s_SmallIconNormalize, s_SmallIconMinimize, s_SmallIconHelp};
+
 // The key colour of skin images: pixels of exactly this colour are transparent.
 inline constexpr unsigned kSkinKeyColor = 0xFF00FF;
 

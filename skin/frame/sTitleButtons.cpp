@@ -15,15 +15,7 @@ constexpr int kFadedGlyph = 2;
 // An image of the master bitmap whose rectangle leaves the bitmap cannot be
 // shown; as a button it would also be hit far outside the title bar. Such a
 // button counts as having no image.
-int Usable(const TsSkinModel& m, int image) {
-  if (!m.IsValidImgIndex(image)) return -1;
-  const TsMaskData& e = m.ma[size_t(image)];
-  if (e.Bmp) return image;
-  const Bitmap* master = m.MasterBitmap.get();
-  const bool inside = master && !e.R.IsEmpty() && e.R.Left >= 0 && e.R.Top >= 0 && e.R.Right <= master->Width() &&
-                      e.R.Bottom <= master->Height();
-  return inside ? image : -1;
-}
+int Usable(const TsSkinModel& m, int image) { return m.ImageInsideItsBitmap(image) ? image : -1; }
 
 int GlobalImage(const TsSkinModel& m, int global, const char* key) {
   return Usable(m, m.GetMaskIndex(global, s_GlobalInfo, key));

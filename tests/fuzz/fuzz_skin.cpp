@@ -4,7 +4,8 @@
 // through both forms of PaintSection, the glyphs, the text path, the
 // background answer, the controls' caches, the frames and the menu bar
 // items. Any input must load or fail with ESkinError and then paint
-// without a crash, a read outside a bitmap or a hang.
+// without a crash, a read outside a bitmap or a hang. The skin tool's check
+// for skin authors reads every input as well.
 //
 // Input: a first byte, odd for a packed skin (the rest of the input), even
 // for a skin directory's files: the option text up to a NUL, then files
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "SkinCheck.h"
 #include "skin/controls/sButtonPaint.h"
 #include "skin/controls/sCheckBoxPaint.h"
 #include "skin/controls/sEditPaint.h"
@@ -159,6 +161,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const bool packed = data[0] & 1;
   const ByteBuffer unpacked = packed ? ByteBuffer() : PackDirectoryImage(data + 1, size - 1);
+  if (packed)
+    CheckPackedSkin(data + 1, size - 1);
+  else
+    CheckPackedSkin(unpacked.data(), unpacked.size());
   TsSkinManager m;
   try {
     if (packed)

@@ -2,12 +2,14 @@
 //   skintool pack <skin-dir> <out.asz>
 //   skintool list <file.asz>
 //   skintool dump <file.asz|skin-dir>
+//   skintool check <file.asz|skin-dir>  (exit status 1 when the skin has errors)
 //   skintool render SKIN SECTION WxH [options] --out OUT.png  (see SkinRender.h)
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "SkinCheck.h"
 #include "SkinDump.h"
 #include "SkinPacker.h"
 #include "SkinRender.h"
@@ -22,6 +24,7 @@ int Usage() {
   std::cerr << "usage: skintool pack <skin-dir> <out.asz>\n"
                "       skintool list <file.asz>\n"
                "       skintool dump <file.asz|skin-dir>\n"
+               "       skintool check <file.asz|skin-dir>\n"
                "       skintool render SKIN SECTION WxH [--state N] [--parent none|#RRGGBB|FILE.png]\n"
                "                       [--no-fill] [--control] [--glyph KEY --at X,Y [--mode G]] --out OUT.png\n";
   return 2;
@@ -66,6 +69,12 @@ int Dump(const std::string& path) {
   return 0;
 }
 
+int Check(const std::string& path) {
+  const SkinCheckReport report = CheckSkin(path);
+  PrintSkinReport(report, path, std::cout);
+  return report.Usable() ? 0 : 1;
+}
+
 int Render(const std::vector<std::string>& args) {
   const RenderRequest request = ParseRenderArguments(args);
   WritePng24(RenderSkinImage(request), request.Out);
@@ -78,6 +87,7 @@ int main(int argc, char** argv) {
   try {
     if (argc == 4 && std::strcmp(argv[1], "pack") == 0) return Pack(argv[2], argv[3]);
     if (argc == 3 && std::strcmp(argv[1], "list") == 0) return List(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "check") == 0) return Check(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "dump") == 0) return Dump(argv[2]);
     if (argc >= 2 && std::strcmp(argv[1], "render") == 0) return Render(std::vector<std::string>(argv + 2, argv + argc));
     return Usage();
