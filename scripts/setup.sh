@@ -13,7 +13,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64
   libz-mingw-w64-dev zlib1g-dev libpng-dev libjpeg-dev
   wine64 fonts-wine xvfb xdotool x11-apps x11-utils imagemagick dpkg-dev
-  python3 python3-pil fonts-dejavu-core
+  python3 python3-pil fonts-dejavu-core libfreetype-dev
 )
 
 missing=()

@@ -6,29 +6,12 @@
 #include "platform/win32/WideText.h"
 #include "windows/Forms.h"
 #include "windows/Main.h"
+#include "windows/layouts/CountDownLayout.h"
 
 TCountDownform* CountDownform = nullptr;
 
-namespace {
-
-gui::FormLayout CountDownformLayout() {
-  gui::FormLayout layout{L"TCountDownform", L"CountDownform", L"CountDownform"};
-  layout.border = gui::BorderStyle::Dialog;
-  layout.borderIcons = false;
-  layout.clientWidth = 348;
-  layout.clientHeight = 91;
-  return layout;
-}
-
-}  // namespace
-
 TCountDownform::TCountDownform() : FixedForm(CountDownformLayout()) {
-  using gui::ControlKind;
-  gui::BuildControls(*this, {
-                                {ControlKind::Label, L"Label1", nullptr, L"", {0, 0, 348, 13}, 0},
-                                {ControlKind::ProgressBar, L"ProgressBar1", nullptr, L"", {8, 23, 335, 26}, 100},
-                                {ControlKind::BitBtn, L"Cancelbtn", nullptr, L"  Cancel   ", {129, 55, 91, 33}, 101},
-                            });
+  gui::BuildControls(*this, CountDownformRows());
   Label1 = gui::Find<gui::Label>(*this, L"Label1");
   ProgressBar1 = gui::Find<gui::ProgressBar>(*this, L"ProgressBar1");
   Cancelbtn = gui::Find<gui::BitBtn>(*this, L"Cancelbtn");

@@ -5,9 +5,6 @@
 
 namespace links {
 
-const wchar_t kSupportAddress[] = L"support@kovalune.example";
-const wchar_t kBlogAddress[] = L"https://blog.kovalune.example/wakespan";
-
 namespace {
 std::wstring Mail(const wchar_t* query) { return std::wstring(L"mailto: ") + kSupportAddress + query; }
 }  // namespace

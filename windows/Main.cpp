@@ -13,8 +13,8 @@
 #include "windows/ActionDispatch.h"
 #include "windows/CountDown.h"
 #include "windows/ToolCommands.h"
-#include "windows/MainLayout.h"
-#include "windows/MainMenus.h"
+#include "windows/layouts/MainLayout.h"
+#include "windows/layouts/MainMenus.h"
 #include "windows/Links.h"
 #include "windows/Services.h"
 #include "windows/Sticky.h"
@@ -65,14 +65,6 @@ class SettingsView : public schedule::SettingsControls {
   }
   TMainform& form_;
 };
-
-gui::FormLayout MainformFormLayout() {
-  gui::FormLayout layout{L"TMainform", L"Mainform", L"Mainform"};
-  layout.border = gui::BorderStyle::Single;
-  layout.clientWidth = 351;
-  layout.clientHeight = 362;
-  return layout;
-}
 
 }  // namespace
 
@@ -187,7 +179,7 @@ void TMainform::FormCreate() {
 
 bool TMainform::InitializeThis() {
   return Attempt([this] {
-    SetCaption(L"Kovalune Wakespan v1.0");
+    SetCaption(kMainformCaption);
     RequestCentre();
     FixSize(357, 389);
     Timer1->SetEnabled(true);

@@ -7,17 +7,12 @@
 #include <vector>
 
 #include "platform/gui/Control.h"
+#include "platform/gui/LayoutTables.h"
 
 namespace gui {
 
 class MainMenu;
 class Button;
-
-enum class BorderStyle {
-  None,    // no frame, no caption
-  Single,  // fixed frame with caption and border icons
-  Dialog,  // dialog frame
-};
 
 struct SizeConstraints {
   int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;  // 0: no limit
@@ -28,15 +23,6 @@ struct SizeConstraints {
 constexpr UINT kVisibleChanged = 0xB00B;  // wParam: 1 shown, 0 hidden
 constexpr UINT kEnabledChanged = 0xB00C;
 constexpr UINT kMenuChanged = 0xB015;
-
-struct FormLayout {
-  const wchar_t* className;  // also the window class name, e.g. L"TMainform"
-  const wchar_t* name;       // e.g. L"Mainform"
-  std::wstring caption;
-  BorderStyle border = BorderStyle::Single;
-  bool borderIcons = true;  // system menu (and, for Single, minimise and maximise)
-  int clientWidth = 0, clientHeight = 0;
-};
 
 class Form : public WinControl {
  public:

@@ -6,19 +6,9 @@
 #include <vector>
 
 #include "platform/gui/Form.h"
+#include "platform/gui/LayoutTables.h"
 
 namespace gui {
-
-enum class ControlKind { GroupBox, CheckBox, RadioButton, Edit, Button, BitBtn, Label, ProgressBar, Image };
-
-struct ControlRow {
-  ControlKind kind;
-  const wchar_t* name;
-  const wchar_t* parent;  // nullptr: the form itself
-  const wchar_t* caption;
-  Bounds bounds;
-  int id;  // control id of windowed controls
-};
 
 void BuildControls(Form& form, const std::vector<ControlRow>& rows);
 

@@ -10,6 +10,7 @@
 
 #include "platform/gui/Component.h"
 #include "platform/gui/ImageList.h"
+#include "platform/gui/LayoutTables.h"
 
 namespace gui {
 
@@ -52,15 +53,6 @@ class MenuItem : public Component {
   std::wstring caption_;
   int imageIndex_;
   UINT commandId_;
-};
-
-// One row of a menu table: depth 0 items are top-level, deeper ones belong to
-// the nearest shallower item above them. A caption of "-" is a separator.
-struct MenuRow {
-  int depth;
-  const wchar_t* name;
-  const wchar_t* caption;
-  int imageIndex;  // -1: no picture
 };
 
 class Menu : public Component {

@@ -1,6 +1,14 @@
-#include "windows/MainLayout.h"
+#include "windows/layouts/MainLayout.h"
 
 using gui::ControlKind;
+
+gui::FormLayout MainformFormLayout() {
+  gui::FormLayout layout{L"TMainform", L"Mainform", L"Mainform"};
+  layout.border = gui::BorderStyle::Single;
+  layout.clientWidth = 351;
+  layout.clientHeight = 362;
+  return layout;
+}
 
 const std::vector<gui::ControlRow>& MainformLayout() {
   static const std::vector<gui::ControlRow> rows = {

@@ -1,4 +1,4 @@
-#include "windows/MainMenus.h"
+#include "windows/layouts/MainMenus.h"
 
 const std::vector<gui::MenuRow>& PopupMenu1Rows() {
   static const std::vector<gui::MenuRow> rows = {
