@@ -36,9 +36,9 @@ TAboutform::TAboutform() : FixedForm(AboutformLayout()) {
 
 bool TAboutform::InitializeThis() {
   return Attempt([this] {
-    SetCaption(L"About...");
+    SetCaption(kAboutformCaption);
     RequestCentre();
-    FixSize(365, 159);
+    FixSize(kAboutformWidth, kAboutformHeight);
   });
 }
 

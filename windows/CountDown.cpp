@@ -35,9 +35,9 @@ void TCountDownform::FormCreate() {
 
 bool TCountDownform::InitializeThis() {
   return Attempt([this] {
-    SetCaption(L"CountDown...");
+    SetCaption(kCountDownformCaption);
     RequestCentre();
-    FixSize(354, 119);
+    FixSize(kCountDownformWidth, kCountDownformHeight);
   });
 }
 

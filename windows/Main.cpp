@@ -181,7 +181,7 @@ bool TMainform::InitializeThis() {
   return Attempt([this] {
     SetCaption(kMainformCaption);
     RequestCentre();
-    FixSize(357, 389);
+    FixSize(kMainformWidth, kMainformHeight);
     Timer1->SetEnabled(true);
   });
 }

@@ -87,6 +87,20 @@ int cmdScreen(const Args&) {
   return 0;
 }
 
+// The frame metrics and fonts skinned frames are measured with.
+int cmdMetrics(const Args&) {
+  NONCLIENTMETRICSW m{};
+  m.cbSize = sizeof(m);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(m), &m, 0);
+  char line[256];
+  snprintf(line, sizeof line, "frame %d dlgframe %d caption %d smcaption %d menu %d captionfont %s %ld %ld",
+           GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYCAPTION),
+           GetSystemMetrics(SM_CYSMCAPTION), GetSystemMetrics(SM_CYMENU), toUtf8(m.lfCaptionFont.lfFaceName).c_str(),
+           long(m.lfCaptionFont.lfHeight), long(m.lfCaptionFont.lfWeight));
+  print(std::string(line));
+  return 0;
+}
+
 // ---- windows ------------------------------------------------------------
 
 int cmdExists(const Args& args) { return answer(findTopLevel(args[0]) != nullptr); }
@@ -523,6 +537,7 @@ int cmdRegGet(const Args& args) {
 const Command kCommands[] = {
     {L"workarea", 0, "workarea                      -> left top right bottom width height", cmdWorkArea},
     {L"screen", 0, "screen                        -> width height", cmdScreen},
+    {L"metrics", 0, "metrics                       -> frame metrics and caption font", cmdMetrics},
     {L"exists", 1, "exists CLASS", cmdExists},
     {L"wait", 1, "wait CLASS [ms]               until visible", cmdWait},
     {L"waitgone", 1, "waitgone CLASS [ms]           until hidden or gone", cmdWaitGone},

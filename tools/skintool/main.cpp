@@ -3,6 +3,7 @@
 //   skintool list <file.asz>
 //   skintool dump <file.asz|skin-dir>
 //   skintool check <file.asz|skin-dir>  (exit status 1 when the skin has errors)
+//   skintool preview SKIN --window settings|countdown|about [--inactive] --out OUT.png
 //   skintool render SKIN SECTION WxH [options] --out OUT.png  (see SkinRender.h)
 #include <cstring>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "SkinCheck.h"
 #include "SkinDump.h"
 #include "SkinPacker.h"
+#include "SkinPreview.h"
 #include "SkinRender.h"
 #include "skin/data/acSkinPack.h"
 #include "skin/data/sSkinManager.h"
@@ -25,6 +27,8 @@ int Usage() {
                "       skintool list <file.asz>\n"
                "       skintool dump <file.asz|skin-dir>\n"
                "       skintool check <file.asz|skin-dir>\n"
+               "       skintool preview SKIN --window settings|countdown|about [--inactive] --out OUT.png\n"
+               "                        [--fonts DIR] [--resources DIR]\n"
                "       skintool render SKIN SECTION WxH [--state N] [--parent none|#RRGGBB|FILE.png]\n"
                "                       [--no-fill] [--control] [--glyph KEY --at X,Y [--mode G]] --out OUT.png\n";
   return 2;
@@ -75,6 +79,12 @@ int Check(const std::string& path) {
   return report.Usable() ? 0 : 1;
 }
 
+int Preview(const std::vector<std::string>& args) {
+  const PreviewRequest request = ParsePreviewArguments(args, WAKESPAN_WINE_FONTS, WAKESPAN_RESOURCES);
+  WritePng24(RenderPreview(request), request.Out);
+  return 0;
+}
+
 int Render(const std::vector<std::string>& args) {
   const RenderRequest request = ParseRenderArguments(args);
   WritePng24(RenderSkinImage(request), request.Out);
@@ -89,6 +99,8 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "list") == 0) return List(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "check") == 0) return Check(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "dump") == 0) return Dump(argv[2]);
+    if (argc >= 2 && std::strcmp(argv[1], "preview") == 0)
+      return Preview(std::vector<std::string>(argv + 2, argv + argc));
     if (argc >= 2 && std::strcmp(argv[1], "render") == 0) return Render(std::vector<std::string>(argv + 2, argv + argc));
     return Usage();
   } catch (const std::exception& e) {

@@ -9,3 +9,5 @@
 gui::FormLayout AboutformLayout();
 const std::vector<gui::ControlRow>& AboutformRows();
 inline constexpr uint32_t kAboutLinkColor = 0xFF0000;
+inline constexpr const wchar_t* kAboutformCaption = L"About...";
+inline constexpr int kAboutformWidth = 365, kAboutformHeight = 159;  // the window, frame included
