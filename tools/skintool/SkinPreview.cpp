@@ -65,6 +65,13 @@ struct ControlStart {
   bool focused = false;
 };
 
+// A picture a window shows, by its control's name: the program's bitmap
+// resource file, drawn centred.
+struct PictureOf {
+  const wchar_t* control;
+  const char* file;
+};
+
 struct WindowSpec {
   gui::FormLayout layout;
   const std::vector<gui::ControlRow>* rows;
@@ -72,6 +79,7 @@ struct WindowSpec {
   Size window;
   std::vector<gui::MenuRow> menuBar;  // top-level items only
   std::vector<ControlStart> start;
+  std::vector<PictureOf> pictures;
 };
 
 WindowSpec SpecOf(PreviewWindow window) {
@@ -90,7 +98,7 @@ WindowSpec SpecOf(PreviewWindow window) {
     }
     case PreviewWindow::About:
       return WindowSpec{AboutformLayout(), &AboutformRows(), kAboutformCaption, {kAboutformWidth, kAboutformHeight},
-                        {}, {{L"Okbtn", false, false, true}}};
+                        {}, {{L"Okbtn", false, false, true}}, {{L"Image1", "power48.bmp"}}};
     case PreviewWindow::Countdown:
       return WindowSpec{CountDownformLayout(), &CountDownformRows(), kCountDownformCaption,
                         {kCountDownformWidth, kCountDownformHeight}, {}, {{L"Cancelbtn", false, false, true}}};
@@ -335,6 +343,7 @@ class WindowComposer {
       case ControlKind::Button:
       case ControlKind::BitBtn: paint(s_Button, TacButtonPainter(view)); break;
       case ControlKind::Edit: PaintEdit(window, data, view, at); return;
+      case ControlKind::Image: PaintPicture(window, row, at); return;
       case ControlKind::Label: {
         const Rect r{at.X, at.Y, at.X + row.bounds.width, at.Y + row.bounds.height};
         platform_.DrawText(window, view.Font, false, view.Caption, r, 0x800 | 0x100 | 0x40,
@@ -360,6 +369,18 @@ class WindowComposer {
                   Rect{at.X + kEdge, at.Y + kEdge, at.X + view.WindowSize.Width - kEdge,
                        at.Y + view.WindowSize.Height - kEdge},
                   uint32_t(ColorToRGB(colors.Color)));
+  }
+
+  void PaintPicture(Bitmap& window, const gui::ControlRow& row, Point at) {
+    for (const PictureOf& picture : spec_.pictures) {
+      if (std::wstring(row.name) != picture.control) continue;
+      const ByteBuffer bytes = ReadFile(request_.ResourceDirectory + "/" + picture.file);
+      const DecodedImage image = DecodeBmp(bytes.data(), bytes.size());
+      if (!image.Ok()) throw std::runtime_error(std::string(picture.file) + ": " + image.Error);
+      const Rect box{at.X, at.Y, at.X + row.bounds.width, at.Y + row.bounds.height};
+      BlendOver(window, image.Image, at.X + (row.bounds.width - image.Image.Width()) / 2,
+                at.Y + (row.bounds.height - image.Image.Height()) / 2, box);
+    }
   }
 
   void CutRegion(Bitmap& window) {
