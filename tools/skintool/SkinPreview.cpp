@@ -215,8 +215,8 @@ void BlendOver(Bitmap& B, const Bitmap& image, int x, int y, Rect clip) {
 }
 
 // The menu bar's items as the system lays them out: each as wide as its
-// caption and a character cell's margin on either side, from the bar's
-// left edge, as high as the bar.
+// measured caption and 6 pixels on either side, from the bar's left edge,
+// as high as the bar.
 std::vector<Rect> MenuBarItemRects(FreeTypePaintPlatform& platform, const std::vector<gui::MenuRow>& items,
                                    const TsFrameWindow& w, FontRef font) {
   std::vector<Rect> rects;
@@ -224,8 +224,8 @@ std::vector<Rect> MenuBarItemRects(FreeTypePaintPlatform& platform, const std::v
   int x = OffsetX(w);
   for (const gui::MenuRow& item : items) {
     const Size text = platform.MeasureText(font, U16(item.caption), 0x20, 0);
-    const int width = text.Width + 16;
-    rects.push_back(Rect{x, top, x + width, top + w.Metrics.MenuHeight - 1});
+    const int width = text.Width + 12;
+    rects.push_back(Rect{x, top + 1, x + width, top + w.Metrics.MenuHeight});
     x += width;
   }
   return rects;
