@@ -32,33 +32,42 @@ def with_master(text, name="M.BMP"):
     return "\n".join(lines) + "\n"
 
 
+def first(sections, text):
+    """The hostile sections ahead of the skin's own: of sections of one name
+    the loader reads only the first."""
+    return sections.lstrip("\n") + "\n" + text
+
+
 def skins():
     base = with_master(embedded_options())
     master = bmp(300, 200)
-    yield "images-outside", base.replace("BICONCLOSE=@0000@0000@0129@0020@3@0",
-                                         "BICONCLOSE=@5000@5000@9129@9020@3@0") + \
-        "\n[BUTTON]\nBORDERSMASK=^0900^0900^1000^1000^0004^0004^0004^0004^3^0^0^0\n", {"M.BMP": master}
-    yield "borders-wider", base + "\n[FORM]\nBORDERSMASK=^0000^0000^0010^0010^0900^0900^0900^0900^2^0^0^0\n" \
-        "\n[EDIT]\nBORDERSMASK=^0000^0000^0006^0006^2000^0001^2000^0001^1^0^0^0\n", {"M.BMP": master}
+    yield "images-outside", first("\n[BUTTON]\nBORDERSMASK=^0900^0900^1000^1000^0004^0004^0004^0004^3^0^0^0\n",
+                                  base.replace("BICONCLOSE=@0000@0000@0129@0020@3@0",
+                                               "BICONCLOSE=@5000@5000@9129@9020@3@0")), {"M.BMP": master}
+    yield "borders-wider", first("\n[FORM]\nBORDERSMASK=^0000^0000^0010^0010^0900^0900^0900^0900^2^0^0^0\n"
+                                 "\n[EDIT]\nBORDERSMASK=^0000^0000^0006^0006^2000^0001^2000^0001^1^0^0^0\n", base), \
+        {"M.BMP": master}
     yield "lying-header", base, {"M.BMP": bmp(300, 200, claimed=(30000, 20000), cut=5000)}
     yield "negative-header", base, {"M.BMP": bmp(300, 200, claimed=(-300, -2147483647))}
     yield "no-master", base, {}
-    yield "parent-loop", base + "\n[FORM]\nPARENTCLASS=FORMTITLE\n\n[FORMTITLE]\nPARENTCLASS=FORM\n" \
-        "\n[BUTTON]\nPARENTCLASS=BUTTON\n\n[MENUITEM]\nPARENTCLASS=MAINMENU\n\n[MAINMENU]\nPARENTCLASS=MENUITEM\n", \
-        {"M.BMP": master}
-    yield "garbage-numbers", base + "\n[BUTTON]\nCOLOR=99999999999999999999\nTRANSPARENCY=-300\n" \
-        "GRADIENTPERCENT=250\nGRADIENTDATA=1;2;3\nIMAGEPERCENT=-50\nFONTCOLOR=-7\n" \
-        "\n[FORM]\nGRADIENTPERCENT=100\nGRADIENTDATA=16777215;0;9999;7;0;0;0;-40;0;0\n", {"M.BMP": master}
-    yield "files-outside", base + "\n[BUTTON]\nBORDERSMASK=!..\\..\\..\\windows\\win.ini.BMP!1!0!0\n" \
-        "\n[EDIT]\nBORDERSMASK=!C:\\windows\\system32\\user32.dll.BMP!3!1!0\n" \
-        "\n[GROUPBOX]\nBORDERSMASK=!NOTANIMAGE.BMP!1!0!0\n", {"M.BMP": master, "NOTANIMAGE.BMP": b"plain text\n" * 50}
+    yield "parent-loop", first("\n[FORM]\nPARENTCLASS=FORMTITLE\n\n[FORMTITLE]\nPARENTCLASS=FORM\n"
+                               "\n[BUTTON]\nPARENTCLASS=BUTTON\n\n[MENUITEM]\nPARENTCLASS=MAINMENU\n"
+                               "\n[MAINMENU]\nPARENTCLASS=MENUITEM\n", base), {"M.BMP": master}
+    yield "garbage-numbers", first("\n[BUTTON]\nCOLOR=99999999999999999999\nTRANSPARENCY=-300\n"
+                                   "GRADIENTPERCENT=250\nGRADIENTDATA=1;2;3\nIMAGEPERCENT=-50\nFONTCOLOR=-7\n"
+                                   "\n[FORM]\nGRADIENTPERCENT=100\nGRADIENTDATA=16777215;0;9999;7;0;0;0;-40;0;0\n",
+                                   base), {"M.BMP": master}
+    yield "files-outside", first("\n[BUTTON]\nBORDERSMASK=!..\\..\\..\\windows\\win.ini.BMP!1!0!0\n"
+                                 "\n[EDIT]\nBORDERSMASK=!C:\\windows\\system32\\user32.dll.BMP!3!1!0\n"
+                                 "\n[GROUPBOX]\nBORDERSMASK=!NOTANIMAGE.BMP!1!0!0\n", base), \
+        {"M.BMP": master, "NOTANIMAGE.BMP": b"plain text\n" * 50}
     # Beyond the loader's limits, and just within them: 4000 sections in one
     # long parent chain ending at BUTTON, and a value of a megabyte.
     yield "huge-text", base + "".join(f"\n[SECTION{i}]\nCOLOR={i}\nPARENTCLASS=SECTION{i + 1}\n" for i in range(40000)), \
         {"M.BMP": master}
-    yield "long-chain", base + "".join(f"\n[SECTION{i}]\nPARENTCLASS=SECTION{i + 1}\n" for i in range(3800)) + \
-        "\n[SECTION3800]\nPARENTCLASS=BUTTON\n\n[EDIT]\nPARENTCLASS=SECTION0\nDESCRIPTION=" + "x" * (1 << 20) + "\n", \
-        {"M.BMP": master}
+    yield "long-chain", first("\n[EDIT]\nPARENTCLASS=SECTION0\nDESCRIPTION=" + "x" * (1 << 20) + "\n", base) + \
+        "".join(f"\n[SECTION{i}]\nPARENTCLASS=SECTION{i + 1}\n" for i in range(3800)) + \
+        "\n[SECTION3800]\nPARENTCLASS=BUTTON\n", {"M.BMP": master}
     yield "empty-text", "", {"M.BMP": master}
     yield "binary-garbage", os.urandom(20000).decode("latin-1"), {"M.BMP": os.urandom(3000)}
 

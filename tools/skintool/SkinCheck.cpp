@@ -360,6 +360,12 @@ SkinCheckReport FailedToOpen(const std::string& why) {
 
 }  // namespace
 
+void SkinCheckReport::Add(SkinFinding::Kind kind, std::string text) {
+  for (const SkinFinding& f : findings)
+    if (f.kind == kind && f.text == text) return;
+  findings.push_back({kind, std::move(text)});
+}
+
 int SkinCheckReport::Count(SkinFinding::Kind kind) const {
   return int(std::count_if(findings.begin(), findings.end(), [kind](const SkinFinding& f) { return f.kind == kind; }));
 }

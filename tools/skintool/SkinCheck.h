@@ -21,7 +21,9 @@ struct SkinFinding {
 struct SkinCheckReport {
   std::vector<SkinFinding> findings;
 
-  void Add(SkinFinding::Kind kind, std::string text) { findings.push_back({kind, std::move(text)}); }
+  // A finding already made (a repeated section gives its images twice) is
+  // not added again.
+  void Add(SkinFinding::Kind kind, std::string text);
   int Count(SkinFinding::Kind kind) const;
   bool Usable() const { return Count(SkinFinding::Error) == 0; }
 };

@@ -9,6 +9,8 @@
 #include <stdexcept>
 
 #include "FreeTypeText.h"
+#include "schedule/Countdown.h"
+#include "schedule/Settings.h"
 #include "skin/controls/sButtonPaint.h"
 #include "skin/controls/sCheckBoxPaint.h"
 #include "skin/controls/sEditPaint.h"
@@ -72,6 +74,14 @@ struct PictureOf {
   const char* file;
 };
 
+// A label's own caption and alignment where the window sets them at run
+// time (DrawTextW format bits).
+struct LabelOf {
+  const wchar_t* control;
+  std::u16string caption;
+  uint32_t format;
+};
+
 struct WindowSpec {
   gui::FormLayout layout;
   const std::vector<gui::ControlRow>* rows;
@@ -80,7 +90,12 @@ struct WindowSpec {
   std::vector<gui::MenuRow> menuBar;  // top-level items only
   std::vector<ControlStart> start;
   std::vector<PictureOf> pictures;
+  std::vector<LabelOf> labels;
 };
+
+// The countdown window one second into the countdown of the action chosen
+// at the first start: its label counting, its bar at a tenth.
+constexpr int kCountdownBarPercent = 10;
 
 WindowSpec SpecOf(PreviewWindow window) {
   switch (window) {
@@ -100,8 +115,15 @@ WindowSpec SpecOf(PreviewWindow window) {
       return WindowSpec{AboutformLayout(), &AboutformRows(), kAboutformCaption, {kAboutformWidth, kAboutformHeight},
                         {}, {{L"Okbtn", false, false, true}}, {{L"Image1", "power48.bmp"}}};
     case PreviewWindow::Countdown:
-      return WindowSpec{CountDownformLayout(), &CountDownformRows(), kCountDownformCaption,
-                        {kCountDownformWidth, kCountDownformHeight}, {}, {{L"Cancelbtn", false, false, true}}};
+      return WindowSpec{CountDownformLayout(),
+                        &CountDownformRows(),
+                        kCountDownformCaption,
+                        {kCountDownformWidth, kCountDownformHeight},
+                        {},
+                        {{L"Cancelbtn", false, false, true}},
+                        {},
+                        {{L"Label1", schedule::CountdownLabel(schedule::kActionShutDown, schedule::kCountdownLastTick),
+                          0x1 | 0x20}}};
   }
   throw std::logic_error("unknown window");
 }
@@ -346,10 +368,15 @@ class WindowComposer {
       case ControlKind::Image: PaintPicture(window, row, at); return;
       case ControlKind::Label: {
         const Rect r{at.X, at.Y, at.X + row.bounds.width, at.Y + row.bounds.height};
-        platform_.DrawText(window, view.Font, false, view.Caption, r, 0x800 | 0x100 | 0x40,
+        std::u16string caption = view.Caption;
+        uint32_t format = 0;  // left, top
+        for (const LabelOf& label : spec_.labels)
+          if (std::wstring(row.name) == label.control) caption = label.caption, format = label.format;
+        platform_.DrawText(window, view.Font, false, caption, r, format | 0x800 | 0x100 | 0x40,
                            m_.GetGlobalFontColor());
         return;
       }
+      case ControlKind::ProgressBar: PaintProgressBar(window, row, at); return;
       default: return;
     }
     if (const Bitmap* cache = data.FCacheBmp.get())
@@ -381,6 +408,19 @@ class WindowComposer {
       BlendOver(window, image.Image, at.X + (row.bounds.width - image.Image.Width()) / 2,
                 at.Y + (row.bounds.height - image.Image.Height()) / 2, box);
     }
+  }
+
+  // The progress bar keeps the system's look: a one-pixel frame, the
+  // window colour, the bar in the highlight colour (Wine's colours).
+  void PaintProgressBar(Bitmap& window, const gui::ControlRow& row, Point at) {
+    constexpr uint32_t kFrame = 0xAEAEAE, kField = 0xFFFFFF, kBar = 0xFA9630;
+    const Rect all{at.X, at.Y, at.X + row.bounds.width, at.Y + row.bounds.height};
+    FillRectColor(window, all, kFrame);
+    const Rect inside{all.Left + 1, all.Top + 1, all.Right - 1, all.Bottom - 1};
+    FillRectColor(window, inside, kField);
+    FillRectColor(window, Rect{inside.Left, inside.Top, inside.Left + inside.Width() * kCountdownBarPercent / 100,
+                               inside.Bottom},
+                  kBar);
   }
 
   void CutRegion(Bitmap& window) {
