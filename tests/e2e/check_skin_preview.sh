@@ -4,8 +4,8 @@
 # windows drawn on the build machine, compared pixel by pixel; once with the
 # embedded skin and once with a skin of another colour planted in the skin
 # directory. The countdown window's figure is reported only: it counts down
-# another action than the preview's, and its Cancel picture is not
-# previewed. The share of identical pixels is printed for every window.
+# another action than the preview's. The share of identical pixels is
+# printed for every window.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/lib_actions.sh"
 suite "skin preview"

@@ -1,5 +1,6 @@
 #include "SkinPreview.h"
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -14,6 +15,7 @@
 #include "skin/controls/sButtonPaint.h"
 #include "skin/controls/sCheckBoxPaint.h"
 #include "skin/controls/sEditPaint.h"
+#include "skin/controls/sGlyphButtons.h"
 #include "skin/controls/sGroupBoxPaint.h"
 #include "skin/data/acSkinPack.h"
 #include "skin/data/sSkinManager.h"
@@ -121,7 +123,7 @@ WindowSpec SpecOf(PreviewWindow window) {
                         {kCountDownformWidth, kCountDownformHeight},
                         {},
                         {{L"Cancelbtn", false, false, true}},
-                        {},
+                        {{L"Cancelbtn", "stop_hand24.bmp"}},
                         {{L"Label1", schedule::CountdownLabel(schedule::kActionShutDown, schedule::kCountdownLastTick),
                           0x1 | 0x20}}};
   }
@@ -218,8 +220,9 @@ Bitmap SmallIcon(const std::string& file) {
   throw std::runtime_error(file + " holds no 16 x 16 image");
 }
 
-// Straight alpha over B at (x, y), clipped to `clip`.
-void BlendOver(Bitmap& B, const Bitmap& image, int x, int y, Rect clip) {
+// `image` over B at (x, y), clipped to `clip`; its colours already
+// multiplied by alpha or not.
+void Blend(Bitmap& B, const Bitmap& image, int x, int y, Rect clip, bool premultiplied) {
   clip = Intersect(clip, Rect{0, 0, B.Width(), B.Height()});
   for (int sy = 0; sy < image.Height(); ++sy)
     for (int sx = 0; sx < image.Width(); ++sx) {
@@ -229,12 +232,17 @@ void BlendOver(Bitmap& B, const Bitmap& image, int x, int y, Rect clip) {
       const uint32_t a = image.Format() == PixelFormat::Bgra32 ? s >> 24 : 255;
       uint32_t out = 0;
       for (int c = 0; c < 24; c += 8) {
-        const uint32_t v = (((s >> c) & 255) * a + ((d >> c) & 255) * (255 - a) + 127) / 255;
+        const uint32_t sc = (s >> c) & 255, dc = (d >> c) & 255;
+        const uint32_t v = premultiplied ? std::min<uint32_t>(255, sc + (dc * (255 - a) + 127) / 255)
+                                         : (sc * a + dc * (255 - a) + 127) / 255;
         out |= v << c;
       }
       B.SetPixel(dx, dy, out | 0xFF000000);
     }
 }
+
+void BlendOver(Bitmap& B, const Bitmap& image, int x, int y, Rect clip) { Blend(B, image, x, y, clip, false); }
+void BlendPremultiplied(Bitmap& B, const Bitmap& image, int x, int y, Rect clip) { Blend(B, image, x, y, clip, true); }
 
 // The menu bar's items as the system lays them out: each as wide as its
 // measured caption and 6 pixels on either side, from the bar's left edge,
@@ -362,8 +370,14 @@ class WindowComposer {
         break;
       case ControlKind::CheckBox: paint(s_CheckBox, TacCheckBoxPainter(view)); break;
       case ControlKind::RadioButton: paint(s_RadioButton, TacCheckBoxPainter(view)); break;
-      case ControlKind::Button:
-      case ControlKind::BitBtn: paint(s_Button, TacButtonPainter(view)); break;
+      case ControlKind::Button: paint(s_Button, TacButtonPainter(view)); break;
+      case ControlKind::BitBtn: {
+        const Bitmap* picture = Picture(row.name);
+        TacBitBtnGlyph glyph;
+        glyph.Glyph = picture;
+        paint(s_Button, TacBitBtnPainter(view, glyph));
+        break;
+      }
       case ControlKind::Edit: PaintEdit(window, data, view, at); return;
       case ControlKind::Image: PaintPicture(window, row, at); return;
       case ControlKind::Label: {
@@ -398,16 +412,30 @@ class WindowComposer {
                   uint32_t(ColorToRGB(colors.Color)));
   }
 
-  void PaintPicture(Bitmap& window, const gui::ControlRow& row, Point at) {
+  // The control's picture as the program loads it (alpha premultiplied),
+  // or null when it has none.
+  const Bitmap* Picture(const wchar_t* control) {
     for (const PictureOf& picture : spec_.pictures) {
-      if (std::wstring(row.name) != picture.control) continue;
+      if (std::wstring(control) != picture.control) continue;
       const ByteBuffer bytes = ReadFile(request_.ResourceDirectory + "/" + picture.file);
-      const DecodedImage image = DecodeBmp(bytes.data(), bytes.size());
+      DecodedImage image = DecodeBmp(bytes.data(), bytes.size());
       if (!image.Ok()) throw std::runtime_error(std::string(picture.file) + ": " + image.Error);
-      const Rect box{at.X, at.Y, at.X + row.bounds.width, at.Y + row.bounds.height};
-      BlendOver(window, image.Image, at.X + (row.bounds.width - image.Image.Width()) / 2,
-                at.Y + (row.bounds.height - image.Image.Height()) / 2, box);
+      Bitmap& b = pictures_.emplace_back(std::move(image.Image));
+      if (b.Format() == PixelFormat::Bgra32)
+        for (int y = 0; y < b.Height(); ++y)
+          for (uint8_t* px = b.Row(y); px < b.Row(y) + 4 * b.Width(); px += 4)
+            for (int c = 0; c < 3; ++c) px[c] = uint8_t((px[c] * px[3] + 127) / 255);
+      return &b;
     }
+    return nullptr;
+  }
+
+  void PaintPicture(Bitmap& window, const gui::ControlRow& row, Point at) {
+    const Bitmap* picture = Picture(row.name);
+    if (!picture) return;
+    const Rect box{at.X, at.Y, at.X + row.bounds.width, at.Y + row.bounds.height};
+    BlendPremultiplied(window, *picture, at.X + (row.bounds.width - picture->Width()) / 2,
+                       at.Y + (row.bounds.height - picture->Height()) / 2, box);
   }
 
   // The progress bar keeps the system's look: a one-pixel frame, the
@@ -441,7 +469,8 @@ class WindowComposer {
   TsFrameScene scene_;
   Bitmap icon_;
   std::vector<std::unique_ptr<PreviewNode>> nodes_;
-  std::deque<TsCommonData> datas_;  // kept: group boxes answer their children from theirs
+  std::deque<TsCommonData> datas_;
+  std::deque<Bitmap> pictures_;  // kept: group boxes answer their children from theirs
 };
 
 }  // namespace
