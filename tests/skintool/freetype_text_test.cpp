@@ -24,7 +24,7 @@ Rect Ink(const Bitmap& b, uint32_t background) {
 
 TEST(FreeTypeText, MeasuresAsGdiUnderWineDoes) {
   FreeTypePaintPlatform p(WAKESPAN_WINE_FONTS);
-  const FontRef tahoma = p.Font(PreviewFontSpec{});
+  const FontRef tahoma = p.Font(PreviewFont{});
   // GetTextExtentPoint32 and DrawTextW's DT_CALCRECT under Wine.
   EXPECT_EQ(p.MeasureText(tahoma, u"Wakespan Settings:", kSingleLine, 0).Width, 104);
   EXPECT_EQ(p.MeasureText(tahoma, u"General Settings:", kSingleLine, 0).Width, 91);
@@ -42,7 +42,7 @@ TEST(FreeTypeText, MeasuresAsGdiUnderWineDoes) {
 
 TEST(FreeTypeText, DrawsTheEmbeddedBitmapsWhereDrawTextPutsThem) {
   FreeTypePaintPlatform p(WAKESPAN_WINE_FONTS);
-  const FontRef tahoma = p.Font(PreviewFontSpec{});
+  const FontRef tahoma = p.Font(PreviewFont{});
   Bitmap b(140, 20, PixelFormat::Bgr24);
   p.DrawText(b, tahoma, false, u"Wakespan Settings:", Rect{10, 0, 140, 20}, kSingleLine, 0xFFFFFF);
   // The glyphs cover 94 pixels of the 104 measured, from the pen, with the
@@ -65,7 +65,7 @@ TEST(FreeTypeText, DrawsTheEmbeddedBitmapsWhereDrawTextPutsThem) {
 TEST(FreeTypeText, AFontFileThatIsMissingIsAClearError) {
   EXPECT_THROW(FreeTypePaintPlatform("/nonexistent"), std::runtime_error);
   FreeTypePaintPlatform p(WAKESPAN_WINE_FONTS);
-  EXPECT_THROW(p.Font(PreviewFontSpec{"NoSuchFace", 11, false}), std::runtime_error);
+  EXPECT_THROW(p.Font(PreviewFont{"NoSuchFace", 11, false}), std::runtime_error);
 }
 
 }  // namespace

@@ -49,6 +49,21 @@ ShownLine ShowLine(std::u16string_view line, uint32_t format) {
   return shown;
 }
 
+// The text's lines: all of it when single-line, else split at line ends
+// ("\r\n" or "\n").
+std::vector<std::u16string_view> SplitLines(std::u16string_view text, uint32_t format) {
+  std::vector<std::u16string_view> lines;
+  size_t start = 0;
+  while (true) {
+    const size_t end = (format & kSingleLine) ? text.size() : std::min(text.find(u'\n', start), text.size());
+    std::u16string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (end >= text.size()) return lines;
+    start = end + 1;
+  }
+}
+
 }  // namespace
 
 struct FreeTypePaintPlatform::Library {
@@ -123,19 +138,19 @@ FreeTypePaintPlatform::FreeTypePaintPlatform(std::string fontDirectory)
 
 FreeTypePaintPlatform::~FreeTypePaintPlatform() = default;
 
-FontRef FreeTypePaintPlatform::Font(const PreviewFontSpec& spec) {
-  std::string file = spec.Face;
+FontRef FreeTypePaintPlatform::Font(const PreviewFont& font) {
+  std::string file = font.Face;
   std::transform(file.begin(), file.end(), file.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-  file = directory_ + "/" + file + (spec.Bold ? "bd" : "") + ".ttf";
-  const std::string key = file + "/" + std::to_string(spec.PixelHeight);
+  file = directory_ + "/" + file + (font.Bold ? "bd" : "") + ".ttf";
+  const std::string key = file + "/" + std::to_string(font.PixelHeight);
   auto& face = faces_[key];
-  if (!face) face = std::make_unique<Face>(library_->ft, file, spec.PixelHeight);
+  if (!face) face = std::make_unique<Face>(library_->ft, file, font.PixelHeight);
   return FontRef{face.get()};
 }
 
 FreeTypePaintPlatform::Face& FreeTypePaintPlatform::FaceOf(FontRef font) {
   if (font.Handle) return *static_cast<Face*>(font.Handle);
-  return *static_cast<Face*>(Font(PreviewFontSpec{}).Handle);
+  return *static_cast<Face*>(Font(PreviewFont{}).Handle);
 }
 
 DeviceContext FreeTypePaintPlatform::OpenBitmapCanvas(Bitmap& B, Rect area, FontRef font) {
@@ -157,24 +172,17 @@ void FreeTypePaintPlatform::OutputText(DeviceContext dc, std::u16string_view tex
 
 Size FreeTypePaintPlatform::MeasureText(FontRef font, std::u16string_view text, uint32_t format, int widthLimit) {
   Face& face = FaceOf(font);
-  int lines = 0, widest = 0;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = (format & kSingleLine) ? text.size() : std::min(text.find(u'\n', start), text.size());
-    std::u16string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
-    const ShownLine shown = ShowLine(line, format);
-    int width = face.Width(shown.text);
+  const std::vector<std::u16string_view> lines = SplitLines(text, format);
+  int widest = 0;
+  for (const std::u16string_view line : lines) {
+    int width = face.Width(ShowLine(line, format).text);
     if ((format & kWordBreak) && widthLimit > 0 && width > widthLimit) width = widthLimit;
     widest = std::max(widest, width);
-    ++lines;
-    if (end >= text.size()) break;
-    start = end + 1;
   }
   // Measured in a rectangle of no height, as the program measures: a
   // single line centred or put at the bottom moves up by half or all of
   // its height, and the measure keeps the rectangle's top.
-  int height = lines * face.LineHeight();
+  int height = int(lines.size()) * face.LineHeight();
   if ((format & kSingleLine) && (format & kVCenter)) height += -height / 2;
   else if ((format & kSingleLine) && (format & kBottom)) height = 0;
   return Size{widest, height};
@@ -191,14 +199,10 @@ void FreeTypePaintPlatform::DrawText(Bitmap& B, FontRef font, bool underline, st
   const auto plot = [&](int x, int y) {
     if (x >= clip.Left && x < clip.Right && y >= clip.Top && y < clip.Bottom) B.SetPixel(x, y, rgb);
   };
-  // Lines: the whole text when single-line; else split at line ends and,
-  // with word breaking, before a word that would pass the right edge.
+  // With word breaking a line breaks before a word that would pass the
+  // right edge.
   std::vector<std::u16string_view> lines;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = (format & kSingleLine) ? text.size() : std::min(text.find(u'\n', start), text.size());
-    std::u16string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+  for (std::u16string_view line : SplitLines(text, format)) {
     while ((format & kWordBreak) && face.Width(ShowLine(line, format).text) > R.Width()) {
       size_t cut = line.size();
       while (cut > 0 && face.Width(ShowLine(line.substr(0, cut), format).text) > R.Width()) {
@@ -211,8 +215,6 @@ void FreeTypePaintPlatform::DrawText(Bitmap& B, FontRef font, bool underline, st
       line = line.substr(cut + 1);
     }
     lines.push_back(line);
-    if (end >= text.size()) break;
-    start = end + 1;
   }
   const int h = face.LineHeight();
   int y = R.Top;

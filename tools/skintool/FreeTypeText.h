@@ -15,7 +15,7 @@ namespace wakespan {
 
 // A font as a Windows LOGFONT names it: a face by name, a character height
 // in pixels (a negative lfHeight), bold or not.
-struct PreviewFontSpec {
+struct PreviewFont {
   std::string Face = "Tahoma";
   int PixelHeight = 11;
   bool Bold = false;
@@ -29,7 +29,7 @@ class FreeTypePaintPlatform : public HostPaintPlatform {
   ~FreeTypePaintPlatform() override;
 
   // A font that lives as long as the platform; FontRef{} is Tahoma 11.
-  FontRef Font(const PreviewFontSpec& spec);
+  FontRef Font(const PreviewFont& font);
 
   void OutputText(DeviceContext dc, std::u16string_view text, Rect R, uint32_t format, TColor color) override;
   Size MeasureText(FontRef font, std::u16string_view text, uint32_t format, int widthLimit) override;

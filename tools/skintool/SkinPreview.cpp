@@ -50,9 +50,9 @@ TsSystemMetrics WineMetrics() {
   m.MenuHeight = 19;
   return m;
 }
-const PreviewFontSpec kFormFont{"Tahoma", 11, false};     // the forms' own font
-const PreviewFontSpec kCaptionFont{"Tahoma", 11, true};   // the system's caption font
-const PreviewFontSpec kMenuFont{"Tahoma", 11, false};     // the system's menu font
+const PreviewFont kFormFont{"Tahoma", 11, false};     // the forms' own font
+const PreviewFont kCaptionFont{"Tahoma", 11, true};   // the system's caption font
+const PreviewFont kMenuFont{"Tahoma", 11, false};     // the system's menu font
 
 // Button and edit style bits the program's controls are made with.
 constexpr uint32_t kAutoCheckBox = 0x3, kGroupBoxStyle = 0x7;
@@ -84,40 +84,40 @@ struct LabelOf {
   uint32_t format;
 };
 
-struct WindowSpec {
+struct WindowPlan {
   gui::FormLayout layout;
   const std::vector<gui::ControlRow>* rows;
   std::wstring caption;
   Size window;
   std::vector<gui::MenuRow> menuBar;  // top-level items only
   std::vector<ControlStart> start;
-  std::vector<PictureOf> pictures;
-  std::vector<LabelOf> labels;
+  std::vector<PictureOf> pictures{};
+  std::vector<LabelOf> labels{};
 };
 
 // The countdown window one second into the countdown of the action chosen
 // at the first start: its label counting, its bar at a tenth.
 constexpr int kCountdownBarPercent = 10;
 
-WindowSpec SpecOf(PreviewWindow window) {
+WindowPlan PlanOf(PreviewWindow window) {
   switch (window) {
     case PreviewWindow::Settings: {
-      WindowSpec spec{MainformFormLayout(), &MainformLayout(), kMainformCaption, {kMainformWidth, kMainformHeight},
+      WindowPlan plan{MainformFormLayout(), &MainformLayout(), kMainformCaption, {kMainformWidth, kMainformHeight},
                       {}, {}};
       for (const gui::MenuRow& row : MainMenu1Rows())
-        if (row.depth == 0) spec.menuBar.push_back(row);
+        if (row.depth == 0) plan.menuBar.push_back(row);
       // Nothing stored: the first action is chosen, no trigger is set, so
       // the trigger edits, Apply and the password are off; OK has the focus.
-      spec.start = {{L"ShutR", true},          {L"ProtectCheck", false, true}, {L"SetPassbtn", false, true},
+      plan.start = {{L"ShutR", true},          {L"ProtectCheck", false, true}, {L"SetPassbtn", false, true},
                     {L"Applybtn", false, true}, {L"ActionWakespan", false, true}, {L"ActionTime", false, true},
                     {L"OKbtn", false, false, true}};
-      return spec;
+      return plan;
     }
     case PreviewWindow::About:
-      return WindowSpec{AboutformLayout(), &AboutformRows(), kAboutformCaption, {kAboutformWidth, kAboutformHeight},
+      return WindowPlan{AboutformLayout(), &AboutformRows(), kAboutformCaption, {kAboutformWidth, kAboutformHeight},
                         {}, {{L"Okbtn", false, false, true}}, {{L"Image1", "power48.bmp"}}};
     case PreviewWindow::Countdown:
-      return WindowSpec{CountDownformLayout(),
+      return WindowPlan{CountDownformLayout(),
                         &CountDownformRows(),
                         kCountDownformCaption,
                         {kCountDownformWidth, kCountDownformHeight},
@@ -130,25 +130,25 @@ WindowSpec SpecOf(PreviewWindow window) {
   throw std::logic_error("unknown window");
 }
 
-ControlStart StartOf(const WindowSpec& spec, const std::wstring& name) {
-  for (const ControlStart& s : spec.start)
+ControlStart StartOf(const WindowPlan& plan, const std::wstring& name) {
+  for (const ControlStart& s : plan.start)
     if (name == s.name) return s;
   return ControlStart{nullptr};
 }
 
 // The window as the frame code sees it: its style with the system menu
 // already taken over by the skin, its size and client size.
-TsFrameWindow FrameWindowOf(const WindowSpec& spec) {
+TsFrameWindow FrameWindowOf(const WindowPlan& plan) {
   TsFrameWindow w;
-  const bool dialog = spec.layout.border == gui::BorderStyle::Dialog;
+  const bool dialog = plan.layout.border == gui::BorderStyle::Dialog;
   w.Border = dialog ? TsBorderStyle::Dialog : TsBorderStyle::Single;
-  w.Style = kStyleCaption | (!dialog && spec.layout.borderIcons ? kStyleMinimizeBox | kStyleMaximizeBox : 0);
+  w.Style = kStyleCaption | (!dialog && plan.layout.borderIcons ? kStyleMinimizeBox | kStyleMaximizeBox : 0);
   w.Metrics = WineMetrics();
-  w.Window = spec.window;
-  w.MainMenuShown = !spec.menuBar.empty();
+  w.Window = plan.window;
+  w.MainMenuShown = !plan.menuBar.empty();
   const int frame = w.Metrics.DialogFrameWidth;
-  w.Client = Size{spec.window.Width - 2 * frame,
-                  spec.window.Height - 2 * frame - w.Metrics.CaptionHeight - (w.MainMenuShown ? w.Metrics.MenuHeight : 0)};
+  w.Client = Size{plan.window.Width - 2 * frame,
+                  plan.window.Height - 2 * frame - w.Metrics.CaptionHeight - (w.MainMenuShown ? w.Metrics.MenuHeight : 0)};
   return w;
 }
 
@@ -264,8 +264,8 @@ std::vector<Rect> MenuBarItemRects(FreeTypePaintPlatform& platform, const std::v
 class WindowComposer {
  public:
   WindowComposer(TsSkinManager& m, FreeTypePaintPlatform& platform, const PreviewRequest& request)
-      : m_(m), platform_(platform), request_(request), spec_(SpecOf(request.Window)),
-        form_(nullptr, Point{}, spec_.window) {}
+      : m_(m), platform_(platform), request_(request), plan_(PlanOf(request.Window)),
+        form_(nullptr, Point{}, plan_.window) {}
 
   Bitmap Compose() {
     PrepareFrame();
@@ -273,19 +273,19 @@ class WindowComposer {
     Bitmap window = cache;
     const Point origin{OffsetX(scene_.Window), OffsetY(scene_.Window)};
     BuildNodes();
-    for (size_t i = 0; i < spec_.rows->size(); ++i) PaintControl(window, (*spec_.rows)[i], *nodes_[i], origin);
+    for (size_t i = 0; i < plan_.rows->size(); ++i) PaintControl(window, (*plan_.rows)[i], *nodes_[i], origin);
     CutRegion(window);
     return window;
   }
 
  private:
   void PrepareFrame() {
-    scene_.Window = FrameWindowOf(spec_);
-    const bool haveSysMenu = spec_.layout.borderIcons;
+    scene_.Window = FrameWindowOf(plan_);
+    const bool haveSysMenu = plan_.layout.borderIcons;
     scene_.Rules = RulesFromStyle(scene_.Window.Style, haveSysMenu, false);
     scene_.FormActive = !request_.Inactive;
     scene_.ShowIcon = IconShown(scene_.Window.Border, true, haveSysMenu);
-    scene_.Caption = U16(spec_.caption);
+    scene_.Caption = U16(plan_.caption);
     scene_.CaptionFont = platform_.Font(kCaptionFont);
     if (scene_.ShowIcon) {
       icon_ = SmallIcon(request_.ResourceDirectory + "/wakespan.ico");
@@ -304,16 +304,16 @@ class WindowComposer {
 
   void PaintMenuBar(Bitmap& cache, const Bitmap& line, Point lineOrigin) {
     const FontRef font = platform_.Font(kMenuFont);
-    const TsMenuFonts fonts{font, platform_.Font(PreviewFontSpec{"Tahoma", 11, true}), font};
+    const TsMenuFonts fonts{font, platform_.Font(PreviewFont{"Tahoma", 11, true}), font};
     const Rect bounds = Intersect(Rect{0, 0, cache.Width(), cache.Height()},
                                   Rect{lineOrigin.X, lineOrigin.Y, lineOrigin.X + line.Width(),
                                        lineOrigin.Y + line.Height()});
-    const std::vector<Rect> rects = MenuBarItemRects(platform_, spec_.menuBar, scene_.Window, font);
+    const std::vector<Rect> rects = MenuBarItemRects(platform_, plan_.menuBar, scene_.Window, font);
     for (size_t i = 0; i < rects.size(); ++i) {
       const Rect r = Intersect(rects[i], bounds);
       if (r.IsEmpty()) continue;
       TsMenuItemData item;
-      item.Caption = U16(spec_.menuBar[i].caption);
+      item.Caption = U16(plan_.menuBar[i].caption);
       item.Kind = TsMenuItemType::smTopLine;
       Bitmap painted(r.Width(), r.Height(), PixelFormat::Bgr24);
       PaintMenuLineItem(m_, painted, line, Point{r.Left - lineOrigin.X, r.Top - lineOrigin.Y}, item, fonts);
@@ -322,17 +322,17 @@ class WindowComposer {
   }
 
   void BuildNodes() {
-    for (const gui::ControlRow& row : *spec_.rows) {
+    for (const gui::ControlRow& row : *plan_.rows) {
       PreviewNode* parent = &form_;
       for (size_t i = 0; i < nodes_.size(); ++i)
-        if (row.parent && std::wstring(row.parent) == (*spec_.rows)[i].name) parent = nodes_[i].get();
+        if (row.parent && std::wstring(row.parent) == (*plan_.rows)[i].name) parent = nodes_[i].get();
       nodes_.push_back(std::make_unique<PreviewNode>(parent, Point{row.bounds.left, row.bounds.top},
                                                      Size{row.bounds.width, row.bounds.height}));
     }
   }
 
   TacControlView ViewOf(const gui::ControlRow& row) const {
-    const ControlStart start = StartOf(spec_, row.name);
+    const ControlStart start = StartOf(plan_, row.name);
     TacControlView v;
     v.WindowSize = Size{row.bounds.width, row.bounds.height};
     v.Caption = U16(row.caption);
@@ -384,7 +384,7 @@ class WindowComposer {
         const Rect r{at.X, at.Y, at.X + row.bounds.width, at.Y + row.bounds.height};
         std::u16string caption = view.Caption;
         uint32_t format = 0;  // left, top
-        for (const LabelOf& label : spec_.labels)
+        for (const LabelOf& label : plan_.labels)
           if (std::wstring(row.name) == label.control) caption = label.caption, format = label.format;
         platform_.DrawText(window, view.Font, false, caption, r, format | 0x800 | 0x100 | 0x40,
                            m_.GetGlobalFontColor());
@@ -415,7 +415,7 @@ class WindowComposer {
   // The control's picture as the program loads it (alpha premultiplied),
   // or null when it has none.
   const Bitmap* Picture(const wchar_t* control) {
-    for (const PictureOf& picture : spec_.pictures) {
+    for (const PictureOf& picture : plan_.pictures) {
       if (std::wstring(control) != picture.control) continue;
       const ByteBuffer bytes = ReadFile(request_.ResourceDirectory + "/" + picture.file);
       DecodedImage image = DecodeBmp(bytes.data(), bytes.size());
@@ -463,7 +463,7 @@ class WindowComposer {
   TsSkinManager& m_;
   FreeTypePaintPlatform& platform_;
   const PreviewRequest& request_;
-  WindowSpec spec_;
+  WindowPlan plan_;
   PreviewNode form_;
   TsFrameCache frame_;
   TsFrameScene scene_;
