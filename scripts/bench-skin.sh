@@ -10,6 +10,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 reps="${1:-9}"
 dir="${WAKESPAN_BENCH_DIR:-$root/build/bench}"
+mkdir -p "$(dirname "$dir")"
 [ -f "$dir/build.ninja" ] || cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >"$dir.configure.log"
 cmake --build "$dir" --parallel "${WAKESPAN_JOBS:-2}" --target skin_load_bench pixels_bench paint_bench >/dev/null
 

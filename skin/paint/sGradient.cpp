@@ -27,32 +27,29 @@ struct Ramp {
       step[c] = static_cast<float>(static_cast<double>(to[c] - from[c]) / length);
     }
   }
-  // The pixel bytes of the current value; then one step on.
-  void Next(uint8_t pixel[4]) {
-    pixel[0] = static_cast<uint8_t>(RoundToByte(value[2]));
-    pixel[1] = static_cast<uint8_t>(RoundToByte(value[1]));
-    pixel[2] = static_cast<uint8_t>(RoundToByte(value[0]));
-    pixel[3] = 255;
+  // The current value as an opaque pixel, its bytes (blue, green, red,
+  // alpha) from the low ones up; then one step on.
+  uint32_t Next() {
+    const uint32_t pixel = 0xFF000000u | uint32_t(RoundToByte(value[0])) << 16 |
+                           uint32_t(RoundToByte(value[1])) << 8 | uint32_t(RoundToByte(value[2]));
     for (int c = 0; c < 3; ++c) value[c] += step[c];
+    return pixel;
+  }
+  void Next(uint8_t pixel[4]) {
+    const uint32_t bytes = Next();
+    for (int b = 0; b < 4; ++b) pixel[b] = static_cast<uint8_t>(bytes >> (8 * b));
   }
 };
-
-void FillRow(uint8_t* d, int count, int bytes, const uint8_t pixel[4]) {
-  if (count <= 0) return;
-  std::memcpy(d, pixel, static_cast<size_t>(bytes));
-  RepeatFirstPixel(d, bytes, count);
-}
 
 void Vertical(Bitmap& B, const Rect& R, const TsGradArray& G, int extra) {
   const int bytes = B.BytesPerPixel();
   const int last = R.Bottom - 1;
   const long long height = static_cast<long long>(R.Height()) + extra;
   int start = R.Top + extra;
-  // A row of the same pixel as the row painted before it is one copy of
-  // that row: the colour changes only every few rows.
-  const uint8_t* previous = nullptr;
-  uint8_t previousPixel[4] = {};
-  const size_t rowBytes = static_cast<size_t>(R.Width()) * bytes;
+  // The colour changes only every few rows: the row fill is rebuilt then.
+  const uint8_t none[4] = {};
+  uint32_t filling = 0;  // the pixel of `fill`; never a value Next gives
+  PixelRowFill fill(none, bytes);
   for (size_t i = 0; i < G.size(); ++i) {
     long long end = i + 1 == G.size() ? last : start + G[i].Percent * height / 100;
     // A segment cut at the last row onto its own start means the bottom is
@@ -62,18 +59,14 @@ void Vertical(Bitmap& B, const Rect& R, const TsGradArray& G, int extra) {
     if (end <= start && cut) break;
     if (end > start) {
       Ramp ramp(G[i], static_cast<int>(end - start));
-      uint8_t pixel[4];
       for (int y = start; y <= end; ++y) {
-        ramp.Next(pixel);
+        const uint32_t pixel = ramp.Next();
         if (y < R.Top) continue;
-        uint8_t* row = B.Row(y) + R.Left * bytes;
-        if (previous != nullptr && previous != row && std::memcmp(pixel, previousPixel, 4) == 0) {
-          std::memcpy(row, previous, rowBytes);
-        } else {
-          FillRow(row, R.Width(), bytes, pixel);
+        if (pixel != filling) {
+          fill.Set(pixel);
+          filling = pixel;
         }
-        previous = row;
-        std::memcpy(previousPixel, pixel, 4);
+        fill.Fill(B.Row(y) + R.Left * bytes, R.Width());
       }
     }
     start = static_cast<int>(end);

@@ -58,10 +58,64 @@ void PercentPlain(const uint8_t* s, const uint8_t* d, uint8_t* out, int count, i
     out[i] = keepFourth && (i & 3) == 3 ? d[i] : PercentByte(s[i], d[i], weight);
 }
 
+// 96 bytes hold whole pixels of both sizes (32 of 3 bytes, 24 of 4); rows
+// are filled with copies of such a chunk, the last one ending at the row's
+// end (it may overlap the one before: every copy starts on a pixel).
+constexpr size_t kChunk = 96;
+
+void FillPixelsPlain(uint8_t* dst, uint32_t pixel, int bytesPerPixel, int count) {
+  const size_t bytes = static_cast<size_t>(bytesPerPixel), total = bytes * static_cast<size_t>(count);
+  uint8_t chunk[kChunk];
+  for (size_t i = 0; i < kChunk; ++i) chunk[i] = static_cast<uint8_t>(pixel >> (8 * (i % bytes)));
+  if (total < kChunk) return static_cast<void>(std::memcpy(dst, chunk, total));
+  size_t done = 0;
+  for (; done + kChunk <= total; done += kChunk) std::memcpy(dst + done, chunk, kChunk);
+  if (done < total) std::memcpy(dst + total - kChunk, chunk, kChunk);
+}
+
 #if WAKESPAN_X86
 bool HasAvx2() {
   static const bool has = __builtin_cpu_supports("avx2");
   return has;
+}
+
+__attribute__((target("avx2"))) inline void Put96(uint8_t* at, __m256i a, __m256i b, __m256i c) {
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(at), a);
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(at + 32), b);
+  _mm256_storeu_si256(reinterpret_cast<__m256i*>(at + 64), c);
+}
+
+// Shuffle indexes picking, from a register that holds a 3-byte pixel in
+// every 4-byte group, the bytes of a row of such pixels whose low and high
+// lanes start `lo` and `hi` bytes into a pixel.
+struct Phase24 {
+  alignas(32) uint8_t index[32] = {};
+  constexpr Phase24(int lo, int hi) {
+    for (int j = 0; j < 16; ++j) index[j] = static_cast<uint8_t>((lo + j) % 3);
+    for (int j = 0; j < 16; ++j) index[16 + j] = static_cast<uint8_t>((hi + j) % 3);
+  }
+};
+// The chunk's byte offsets 0, 16 | 32, 48 | 64, 80, modulo 3.
+constexpr Phase24 kChunkPhases[3] = {{0, 1}, {2, 0}, {1, 2}};
+
+__attribute__((target("avx2"))) inline __m256i Shuffled(__m256i broadcast, const Phase24& phase) {
+  return _mm256_shuffle_epi8(broadcast, _mm256_load_si256(reinterpret_cast<const __m256i*>(phase.index)));
+}
+
+__attribute__((target("avx2"))) void FillPixelsAvx2(uint8_t* dst, uint32_t pixel, int bytesPerPixel,
+                                                    int count) {
+  const size_t total = static_cast<size_t>(bytesPerPixel) * static_cast<size_t>(count);
+  if (total < kChunk) return FillPixelsPlain(dst, pixel, bytesPerPixel, count);
+  const __m256i broadcast = _mm256_set1_epi32(static_cast<int>(pixel));
+  __m256i a = broadcast, b = broadcast, c = broadcast;
+  if (bytesPerPixel == 3) {
+    a = Shuffled(broadcast, kChunkPhases[0]);
+    b = Shuffled(broadcast, kChunkPhases[1]);
+    c = Shuffled(broadcast, kChunkPhases[2]);
+  }
+  size_t done = 0;
+  for (; done + kChunk <= total; done += kChunk) Put96(dst + done, a, b, c);
+  if (done < total) Put96(dst + total - kChunk, a, b, c);
 }
 
 __attribute__((target("avx2"))) inline __m256i LoadTwo(const uint8_t* p) {
@@ -197,6 +251,14 @@ void SelectUnlessKey(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* 
   }
 #endif
   SelectPlain(bytesPerPixel, keyPlane, values, dst, count, keyPixel);
+}
+
+void FillPixels(uint8_t* dst, uint32_t pixel, int bytesPerPixel, int count) {
+  if (count <= 0) return;
+#if WAKESPAN_X86
+  if (HasAvx2()) return FillPixelsAvx2(dst, pixel, bytesPerPixel, count);
+#endif
+  FillPixelsPlain(dst, pixel, bytesPerPixel, count);
 }
 
 void AlphaBlendBytes(uint8_t* dst, const uint8_t* src, int count, uint8_t alpha) {

@@ -3,6 +3,7 @@
 // with exactly the same results.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace wakespan {
@@ -38,6 +39,10 @@ int MakePercentWeight(double p);
 // bytes; with keepFourth every fourth byte (alpha) is dst's instead.
 void PercentBlendBytes(const uint8_t* src, const uint8_t* dst, uint8_t* out, int count, int weight,
                        bool keepFourth);
+
+// Writes `count` pixels of `bytesPerPixel` (3 or 4) bytes, all `pixel`
+// (in pixel byte order, first byte in the low bits), from `dst` on.
+void FillPixels(uint8_t* dst, uint32_t pixel, int bytesPerPixel, int count);
 
 }  // namespace kernels
 }  // namespace wakespan

@@ -6,6 +6,7 @@
 #include "skin/data/sSysColors.h"
 #include "skin/pixels/PixelKernels.h"
 #include "skin/pixels/PixelOps.h"
+#include "skin/pixels/RowFill.h"
 
 namespace wakespan {
 namespace {
@@ -76,7 +77,9 @@ void KeepKeyRows(Bitmap& B, const Bitmap& Src, int X, int Y, const Rect& Sr, uin
 template <int SrcBytes, int DstBytes>
 void CopyKeyedFormats(Bitmap& B, const Bitmap& Src, int X, int Y, bool updateTrans,
                       const TCacheInfo& ci, uint32_t key, const Rect& Sr) {
-  if (updateTrans && ci.Ready && ci.Bmp != nullptr) {
+  // A parent that is B itself gives no pixels (B already shows them): key
+  // pixels then stay, as in the plain keyed copy.
+  if (updateTrans && ci.Ready && ci.Bmp != nullptr && ci.Bmp != &B) {
     KeyedRows<SrcBytes, DstBytes>(B, Src, X, Y, Sr, key, [&](uint8_t* d, int dx, int dy) {
       uint32_t parent;
       if (ReadParentPixel(ci, B, dx, dy, &parent)) WritePixel<DstBytes>(d, parent);
@@ -140,10 +143,9 @@ void TacFast32::FillRect(Rect r, uint32_t color) {
   const Span cols = ClipSpan(r.Left, 0, r.Right - static_cast<long long>(r.Left), FWidth, FWidth);
   uint8_t pixel[4];
   WriteColor32(pixel, color);
-  for (int j = 0; j < rows.Count; ++j) {
-    uint8_t* d = FStart + (r.Top + rows.First + j) * FDelta + (r.Left + cols.First) * 4;
-    for (int i = 0; i < cols.Count; ++i, d += 4) std::memcpy(d, pixel, 4);
-  }
+  const PixelRowFill fill(pixel, 4);
+  for (int j = 0; j < rows.Count; ++j)
+    fill.Fill(FStart + (r.Top + rows.First + j) * FDelta + (r.Left + cols.First) * 4, cols.Count);
 }
 
 bool ReadParentPixel(const TCacheInfo& ci, const Bitmap& B, int x, int y, uint32_t* color) {
@@ -211,11 +213,10 @@ void FillRectColor(Bitmap& B, Rect R, uint32_t color) {
   const Span rows = ClipSpan(R.Top, 0, R.Bottom - static_cast<long long>(R.Top), B.Height(), B.Height());
   const Span cols = ClipSpan(R.Left, 0, R.Right - static_cast<long long>(R.Left), B.Width(), B.Width());
   if (rows.Count == 0 || cols.Count == 0) return;
-  // The first row pixel by pixel, the others copied from it.
-  uint8_t* first = B.Row(R.Top + rows.First) + (R.Left + cols.First) * 3;
-  for (int i = 0; i < cols.Count; ++i) WriteColor24(first + i * 3, rgb);
-  for (int j = 1; j < rows.Count; ++j)
-    std::memcpy(B.Row(R.Top + rows.First + j) + (R.Left + cols.First) * 3, first, static_cast<size_t>(cols.Count) * 3);
+  uint8_t pixel[3];
+  WriteColor24(pixel, rgb);
+  const PixelRowFill fill(pixel, 3);
+  for (int j = 0; j < rows.Count; ++j) fill.Fill(B.Row(R.Top + rows.First + j) + (R.Left + cols.First) * 3, cols.Count);
 }
 
 void CopyFrame(Bitmap& B, int X, int Y, int W, int H, const Bitmap& Src, int XSrc, int YSrc,

@@ -1,11 +1,13 @@
-// The keyed copy and the two blends on rows of every width from 1 to 40,
+// The row fill, the keyed copy and the two blends on rows of every width from 1 to 40,
 // against per-pixel reference formulas: whatever row loop the processor
 // gets (vector body or plain tail), the results must be the same.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
+#include <vector>
 
+#include "skin/pixels/RowFill.h"
 #include "skin/pixels/sAlphaGraph.h"
 #include "skin/pixels/sGraphUtils.h"
 
@@ -108,6 +110,25 @@ TEST_P(RowsTest, BlendPercentMatchesTheDoubleFormula) {
           const int want = skip || c == 3 ? d : static_cast<int>(std::nearbyint(s - p * (s - d)));
           ASSERT_EQ(dst.Row(0)[x * bpp + c], want) << p << " " << width << " " << x << " " << c;
         }
+      }
+    }
+  }
+}
+
+// Rows are stored in 96-byte pieces, the last one ending at the row's end:
+// every count and start offset around those pieces must give exactly the
+// pixel, count times, and not one byte more.
+TEST_P(RowsTest, RowFillWritesExactlyCountPixels) {
+  const int bpp = GetParam() == PixelFormat::Bgra32 ? 4 : 3;
+  const uint8_t pixel[4] = {0x12, 0x34, 0x56, 0x78};
+  for (int offset = 0; offset < 5; ++offset) {
+    for (int count = 0; count <= 100; ++count) {
+      std::vector<uint8_t> row(size_t(offset + count * bpp + 40), 0xEE);
+      PixelRowFill(pixel, bpp).Fill(row.data() + offset, count);
+      for (size_t i = 0; i < row.size(); ++i) {
+        const long long at = static_cast<long long>(i) - offset;
+        const bool inside = at >= 0 && at < count * bpp;
+        ASSERT_EQ(row[i], inside ? pixel[at % bpp] : 0xEE) << bpp << " " << offset << " " << count << " " << i;
       }
     }
   }
