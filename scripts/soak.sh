@@ -4,8 +4,9 @@
 # opening and closing the menu bar's, the tray's and the system menu, moving,
 # minimizing and restoring the settings window, a countdown started and
 # cancelled — and every minute writes what the process holds: its GDI and
-# USER objects (GetGuiResources; Wine reports 0), its top-level windows, and
-# its anonymous resident memory. Ends with the growth after warm-up.
+# USER objects (GetGuiResources; Wine reports 0), the GDI objects it holds by
+# its own count, its top-level windows, and its anonymous resident memory.
+# Ends with the growth after warm-up.
 # Usage: scripts/soak.sh [--no-build] [MINUTES]   (default 60); CSV in $SOAK_OUT.
 set -uo pipefail
 
@@ -25,9 +26,9 @@ rss_kb() { awk '/^RssAnon:/ {print $2}' "/proc/$(unix_pid)/status" 2>/dev/null |
 window_count() { probe_tray windows "$MAIN" | grep -c . || true; }
 
 sample() { # MINUTE
-  local gdi user private
-  read -r gdi user private < <(probe resources "$MAIN")
-  echo "$1,${gdi:-0},${user:-0},$(window_count),$(rss_kb)" >>"$csv"
+  local gdi user private live
+  read -r gdi user private live < <(probe resources "$MAIN")
+  echo "$1,${gdi:-0},${user:-0},${live:--1},$(window_count),$(rss_kb)" >>"$csv"
   tail -n 1 "$csv"
 }
 
@@ -86,7 +87,7 @@ one_round() {
 store_defaults
 wakespan_start || { echo "soak: Wakespan did not start" >&2; exit 1; }
 read -r home_left home_top _ _ _ _ < <(probe rect "$MAIN")
-echo "minute,gdi,user,windows,rss_anon_kb" >"$csv"
+echo "minute,gdi,user,own_gdi,windows,rss_anon_kb" >"$csv"
 sample 0
 end=$(( $(date +%s) + minutes * 60 ))
 next=$(( $(date +%s) + 60 )) minute=1 rounds=0 countdowns=0
@@ -96,6 +97,6 @@ while [ "$(date +%s)" -lt "$end" ]; do
   wakespan_running || { echo "soak: Wakespan ended after $rounds rounds" >&2; exit 1; }
 done
 wakespan_stop
-warm=$(awk -F, 'NR == 7 {print $5}' "$csv")
-last=$(tail -n 1 "$csv" | cut -d, -f5)
-echo "soak: $rounds rounds ($countdowns countdowns cancelled) in $minutes minutes; memory after warm-up (minute 5) ${warm:-?} KB, at the end ${last:-?} KB; samples in $csv"
+warm=$(awk -F, 'NR == 7 {print $6}' "$csv") warm_gdi=$(awk -F, 'NR == 7 {print $4}' "$csv")
+last=$(tail -n 1 "$csv" | cut -d, -f6) last_gdi=$(tail -n 1 "$csv" | cut -d, -f4)
+echo "soak: $rounds rounds ($countdowns countdowns cancelled) in $minutes minutes; after warm-up (minute 5) ${warm:-?} KB and ${warm_gdi:-?} GDI objects, at the end ${last:-?} KB and ${last_gdi:-?}; samples in $csv"

@@ -33,7 +33,7 @@ TStickyform::TStickyform()
   SetColor(kOlive);
   SetTransparentColor(kOlive);
   Label1 = Make<gui::Label>(this, L"Label1", gui::Bounds{0, 0, 52, 14}, L"");
-  Label1->Font = digitsFont_;
+  Label1->Font = static_cast<HFONT>(digitsFont_.get());
   Label1->FontColor = RGB(255, 0, 0);
   Label1->Alignment = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   Image1 = Make<gui::Image>(this, L"Image1", gui::Bounds{0, 16, 52, 52});
@@ -46,7 +46,6 @@ TStickyform::TStickyform()
   OnCreate = [this] { FormCreate(); };
 }
 
-TStickyform::~TStickyform() { DeleteObject(digitsFont_); }
 
 void TStickyform::FormCreate() {
   InitializeOrTerminate();

@@ -8,7 +8,7 @@
 class TStickyform : public FixedForm {
  public:
   TStickyform();
-  ~TStickyform() override;
+  ~TStickyform() override = default;
   bool InitializeThis() override;
 
   gui::Label* Label1;
@@ -18,5 +18,5 @@ class TStickyform : public FixedForm {
  private:
   void FormCreate();
   void Timer1Timer();
-  HFONT digitsFont_;
+  gui::OwnedFont digitsFont_;
 };

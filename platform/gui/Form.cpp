@@ -99,9 +99,10 @@ Form::~Form() {
 }
 
 HFONT Form::Font() const {
-  static HFONT tahoma = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
-  return tahoma;
+  static const OwnedFont tahoma(CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                           DEFAULT_PITCH | FF_DONTCARE, L"Tahoma"));
+  return static_cast<HFONT>(tahoma.get());
 }
 
 void Form::FinishLoading() {
@@ -309,6 +310,10 @@ void Form::OnPositionChanging(WINDOWPOS& position) {
 }
 
 void Form::WndProc(Message& message) {
+  if (message.msg == LiveGdiObjectsMessage()) {
+    message.result = LiveGdiObjects();
+    return;
+  }
   switch (message.msg) {
     case WM_ERASEBKGND: {
       RECT client;

@@ -3,15 +3,38 @@
 // object is released on every path.
 #include <windows.h>
 
+#include <atomic>
+#include <type_traits>
 #include <utility>
 
 namespace gui {
 
+// The GDI objects (fonts, brushes, bitmaps, regions, memory DCs) the program
+// holds through these owners. Wine counts no GDI objects per process, so a
+// long run reads this count to see that painting leaves nothing behind.
+inline std::atomic<long>& LiveGdiObjects() {
+  static std::atomic<long> live{0};
+  return live;
+}
+
+// A registered message every form answers with LiveGdiObjects().
+inline UINT LiveGdiObjectsMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Wakespan.LiveGdiObjects");
+  return message;
+}
+
 template <typename H, BOOL(WINAPI* Release)(H)>
 class Owned {
+  static constexpr bool kGdi = std::is_same_v<H, HGDIOBJ> || std::is_same_v<H, HDC>;
+  static void Count(H handle, long delta) {
+    if constexpr (kGdi) {
+      if (handle) LiveGdiObjects() += delta;
+    }
+  }
+
  public:
   Owned() = default;
-  explicit Owned(H handle) : handle_(handle) {}
+  explicit Owned(H handle) : handle_(handle) { Count(handle_, 1); }
   ~Owned() { Reset(); }
   Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   Owned& operator=(Owned&& other) noexcept {
@@ -28,7 +51,14 @@ class Owned {
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(H handle = nullptr) {
     if (handle_) Release(handle_);
+    Count(handle_, -1);
     handle_ = handle;
+    Count(handle_, 1);
+  }
+  // Hands the object to whoever frees it now (a window takes its region).
+  H Detach() {
+    Count(handle_, -1);
+    return std::exchange(handle_, nullptr);
   }
 
  private:
@@ -39,6 +69,7 @@ inline BOOL WINAPI DeleteGdiObject(HGDIOBJ object) { return DeleteObject(object)
 using OwnedFont = Owned<HGDIOBJ, DeleteGdiObject>;
 using OwnedBrush = Owned<HGDIOBJ, DeleteGdiObject>;
 using OwnedBitmap = Owned<HGDIOBJ, DeleteGdiObject>;
+using OwnedRegion = Owned<HGDIOBJ, DeleteGdiObject>;
 using OwnedMemoryDC = Owned<HDC, DeleteDC>;
 
 // Selects an object into a DC for the lifetime of the scope.

@@ -10,6 +10,7 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/Handles.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/Timer.h"
 #include "skin/data/sSkinManager.h"
@@ -304,6 +305,39 @@ TEST_F(SkinnedFrame, ProviderGoneLeavesThePlainForm) {
   EXPECT_EQ(Command(Window(), kCommandIsSkinned), 0);
   wine_test::PumpMessages(100);  // the form still paints and answers
   EXPECT_TRUE(IsWindow(Window()));
+}
+
+// Repainting, resizing, switching the skin off and on and activating a
+// skinned form, then destroying it, leaves the program's GDI count where it
+// was: a leak in the frame's caches, regions or canvases shows here.
+TEST_F(SkinnedFrame, SkinnedFormLeavesNoGdiObjectsBehind) {
+  const long before = gui::LiveGdiObjects();
+  EXPECT_EQ(SendMessageW(Window(), gui::LiveGdiObjectsMessage(), 0, 0), before);
+  auto other = std::make_unique<gui::Form>(
+      gui::FormLayout{L"TLeakTestForm", L"LeakTestForm", L"Leak test", gui::BorderStyle::Single, true, 260, 180});
+  other->SetTopLeft(80, 80);
+  other->Show();
+  auto skinned = std::make_unique<TsSkinProvider>(*other, manager);
+  const auto cycle = [&](int i) {
+    SetWindowPos(other->Handle(), nullptr, 0, 0, 260 + i * 7, 180 + i * 5, SWP_NOMOVE | SWP_NOZORDER);
+    SetForegroundWindow(i % 2 ? other->Handle() : Window());
+    RedrawWindow(other->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (i % 3 == 0) {
+      manager.SkinData.Active = false;
+      Command(other->Handle(), 2, &manager);
+      manager.SkinData.Active = true;
+      Command(other->Handle(), 1, &manager);
+    }
+    wine_test::PumpMessages(30);
+  };
+  cycle(0);
+  const long warm = gui::LiveGdiObjects();
+  for (int i = 1; i <= 12; ++i) cycle(i);
+  EXPECT_EQ(gui::LiveGdiObjects(), warm);
+  skinned.reset();
+  other.reset();
+  wine_test::PumpMessages(50);
+  EXPECT_EQ(gui::LiveGdiObjects(), before);
 }
 
 }  // namespace

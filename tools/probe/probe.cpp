@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gui/Handles.h"
 #include "tools/probe/commands.h"
 #include "tools/probe/utf8.h"
 #include "tools/probe/windows_lookup.h"
@@ -360,8 +361,14 @@ int cmdResources(const Args& args) {
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof(memory);
   GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory));
+  // The program's own count of the GDI objects it holds (Wine's
+  // GetGuiResources gives 0); -1 when the window does not answer.
+  DWORD_PTR live = static_cast<DWORD_PTR>(-1);
+  if (!SendMessageTimeoutW(hwnd, gui::LiveGdiObjectsMessage(), 0, 0, SMTO_ABORTIFHUNG, 2000, &live))
+    live = static_cast<DWORD_PTR>(-1);
   print(std::to_string(GetGuiResources(process, GR_GDIOBJECTS)) + " " +
-        std::to_string(GetGuiResources(process, GR_USEROBJECTS)) + " " + std::to_string(memory.PrivateUsage / 1024));
+        std::to_string(GetGuiResources(process, GR_USEROBJECTS)) + " " + std::to_string(memory.PrivateUsage / 1024) +
+        " " + std::to_string(static_cast<long long>(static_cast<LONG_PTR>(live))));
   CloseHandle(process);
   return 0;
 }
@@ -563,7 +570,7 @@ const Command kCommands[] = {
     {L"syscommand", 2, "syscommand CLASS maximize|minimize|restore|close", cmdSysCommand},
     {L"setpos", 5, "setpos CLASS X Y W H          SetWindowPos", cmdSetPos},
     {L"pid", 1, "pid CLASS", cmdPid},
-    {L"resources", 1, "resources CLASS               -> GDI objects, USER objects, private KB", cmdResources},
+    {L"resources", 1, "resources CLASS               -> GDI objects, USER objects, private KB, program's GDI objects", cmdResources},
     {L"exepath", 1, "exepath CLASS                 -> image path of its process", cmdExePath},
     {L"kill", 1, "kill CLASS                    terminates its process", cmdKill},
     {L"settle", 0, "settle                        waits until the shell answers", cmdSettle},

@@ -4,6 +4,7 @@
 // systems) finds nothing to apply and only paints.
 #include <windows.h>
 
+#include "platform/gui/Handles.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/frame/sFrameGeometry.h"
 #include "skin/win32/frame/sSkinProvider.h"
@@ -19,14 +20,14 @@ bool SameRegion(const TsFrameRegion& a, const TsFrameRegion& b) {
   return true;
 }
 
-// The region as a system region handle (given to the window, which owns it).
-HRGN CreateRegion(const TsFrameRegion& region) {
+// The region as a system region, for the window to take.
+gui::OwnedRegion CreateRegion(const TsFrameRegion& region) {
   const Rect& b = region.Bounds;
-  HRGN result = CreateRectRgn(b.Left, b.Top, b.Right, b.Bottom);
+  gui::OwnedRegion result(CreateRectRgn(b.Left, b.Top, b.Right, b.Bottom));
+  const HRGN whole = static_cast<HRGN>(result.get());
   for (const Rect& cut : region.Cuts) {
-    HRGN hole = CreateRectRgn(cut.Left, cut.Top, cut.Right, cut.Bottom);
-    CombineRgn(result, result, hole, RGN_DIFF);
-    DeleteObject(hole);
+    const gui::OwnedRegion hole(CreateRectRgn(cut.Left, cut.Top, cut.Right, cut.Bottom));
+    CombineRgn(whole, whole, static_cast<HRGN>(hole.get()), RGN_DIFF);
   }
   return result;
 }
@@ -45,7 +46,11 @@ void TsSkinProvider::ApplyFrameRegion() {
   TsFrameRegion region = MakeFrameRegion(w, CollectCornerRects(manager_, formBorder, titleBorder, w.Window));
   if (haveRegion_ && SameRegion(region, appliedRegion_)) return;
   rgnChanging_ = true;
-  if (SetWindowRgn(window, CreateRegion(region), TRUE)) {
+  gui::OwnedRegion made = CreateRegion(region);
+  // The window owns the region once it has taken it; a refused one is ours
+  // to free.
+  if (made && SetWindowRgn(window, static_cast<HRGN>(made.get()), TRUE)) {
+    made.Detach();
     haveRegion_ = true;
     appliedRegion_ = std::move(region);
   }

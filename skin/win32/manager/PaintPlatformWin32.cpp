@@ -20,30 +20,27 @@ HDC ToHdc(DeviceContext dc) { return static_cast<HDC>(dc.Handle); }
 // A 32-bit top-down DIB section selected into its own memory DC.
 class DibCanvas {
  public:
-  DibCanvas(int width, int height) : width_(width), height_(height) {
-    dc_ = CreateCompatibleDC(nullptr);
+  DibCanvas(int width, int height) : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
     const BITMAPINFO info = gui::TopDownDibInfo(width, height, 32);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    if (dc_ && bitmap_) old_ = SelectObject(dc_, bitmap_);
+    bitmap_.Reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
+    if (dc_ && bitmap_) old_ = SelectObject(dc_.get(), bitmap_.get());
   }
   ~DibCanvas() {
-    if (old_) SelectObject(dc_, old_);
-    if (bitmap_) DeleteObject(bitmap_);
-    if (dc_) DeleteDC(dc_);
+    if (old_) SelectObject(dc_.get(), old_);
   }
   DibCanvas(const DibCanvas&) = delete;
   DibCanvas& operator=(const DibCanvas&) = delete;
 
   bool Ok() const { return old_ != nullptr && bits_ != nullptr; }
-  HDC Dc() const { return dc_; }
+  HDC Dc() const { return dc_.get(); }
   uint8_t* Row(int y) const { return bits_ + static_cast<ptrdiff_t>(y) * width_ * 4; }
   int Width() const { return width_; }
   int Height() const { return height_; }
 
  private:
   int width_, height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
+  gui::OwnedMemoryDC dc_;
+  gui::OwnedBitmap bitmap_;
   HGDIOBJ old_ = nullptr;
   uint8_t* bits_ = nullptr;
 };
@@ -185,18 +182,19 @@ HFONT FontOf(FontRef font) {
 // program's life (text only underlines a web button's hot caption).
 HFONT UnderlinedFont(HFONT font) {
   struct Twin {
-    HFONT font, underlined;
+    HFONT font;
+    gui::OwnedFont underlined;
   };
   static std::vector<Twin> twins;
   for (const Twin& t : twins)
-    if (t.font == font) return t.underlined;
+    if (t.font == font) return static_cast<HFONT>(t.underlined.get());
   LOGFONTW log{};
   if (!GetObjectW(font, sizeof(log), &log)) return font;
   log.lfUnderline = TRUE;
-  const HFONT underlined = CreateFontIndirectW(&log);
+  gui::OwnedFont underlined(CreateFontIndirectW(&log));
   if (!underlined) return font;
-  twins.push_back(Twin{font, underlined});
-  return underlined;
+  twins.push_back(Twin{font, std::move(underlined)});
+  return static_cast<HFONT>(twins.back().underlined.get());
 }
 
 // A DIB copy of part of a bitmap, written back when it closes.
@@ -218,13 +216,12 @@ std::vector<std::unique_ptr<OpenCanvas>>& OpenCanvases() {
 
 Size PaintPlatformWin32::MeasureText(FontRef font, std::u16string_view text, uint32_t format, int widthLimit) {
   if (text.empty()) return Size{0, 0};
-  const HDC dc = CreateCompatibleDC(nullptr);
+  const gui::OwnedMemoryDC owned(CreateCompatibleDC(nullptr));
+  const HDC dc = owned.get();
   if (!dc) return Size{0, 0};
-  const HGDIOBJ old = SelectObject(dc, FontOf(font));
+  const gui::ScopedSelect selected(dc, FontOf(font));
   RECT r{0, 0, std::max(0, widthLimit), 0};
   ::DrawTextW(dc, reinterpret_cast<LPCWSTR>(text.data()), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
-  SelectObject(dc, old);
-  DeleteDC(dc);
   return Size{r.right - r.left, r.bottom - r.top};
 }
 

@@ -25,15 +25,13 @@ TacMnuWnd* WrapperOf(HWND window, MenuEngine& engine) {
   return wrapper;
 }
 
-using OwnedRegion = gui::Owned<HGDIOBJ, gui::DeleteGdiObject>;
-
-HRGN MenuRegion(const TacMenuInfo& menu) {
-  HRGN region = CreateRectRgn(0, 0, menu.Bmp.Width(), menu.Bmp.Height());
-  const auto cut = [region](const Rect& r) {
-    OwnedRegion part(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
-    CombineRgn(region, region, static_cast<HRGN>(part.get()), RGN_DIFF);
-  };
-  for (const Rect& r : menu.ArOR) cut(r);
+gui::OwnedRegion MenuRegion(const TacMenuInfo& menu) {
+  gui::OwnedRegion region(CreateRectRgn(0, 0, menu.Bmp.Width(), menu.Bmp.Height()));
+  const HRGN whole = static_cast<HRGN>(region.get());
+  for (const Rect& r : menu.ArOR) {
+    const gui::OwnedRegion part(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+    CombineRgn(whole, whole, static_cast<HRGN>(part.get()), RGN_DIFF);
+  }
   return region;
 }
 
@@ -52,8 +50,8 @@ void DrawWndBorder(HWND window, const TacMenuInfo& menu) {
     // a popup menu its keyboard under Wine. The window owns a region once
     // it has taken it.
     if (!menu.ArOR.empty()) {
-      HRGN region = MenuRegion(menu);
-      if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+      gui::OwnedRegion region = MenuRegion(menu);
+      if (region && SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.Detach();
     }
   }
   drawing = false;
