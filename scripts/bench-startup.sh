@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Start-up benchmark: milliseconds from process start to a visible window,
-# for Wakespan (settings window) and for a minimal Win32 program that shows
-# one window, under the same Wine in the same run, five runs each after one
-# warm-up run each. Prints both medians and their ratio.
+# and to that window fully painted (the program idle with nothing of the
+# window or its children left to paint), for Wakespan (the skinned settings
+# window) and for a minimal Win32 program that shows one window, under the
+# same Wine in the same run, five runs each after one warm-up run each.
+# Prints the medians and their ratios.
 # Usage: scripts/bench-startup.sh [--no-build] [RUNS]
 set -euo pipefail
 
@@ -27,8 +29,8 @@ minimal="$(to_windows "$build/tools/probe/minimal_window.exe")"
 # After a kill the probe waits for the shell: removing a killed program's
 # tray icon keeps it busy for about two seconds, and a program started in
 # that time waits for it, which would be charged to the next start.
-time_start() { # EXE CLASS
-  probe launch "$1" "$2" 60000 >"$WINE_ENV_DIR/ms" </dev/null
+time_start() { # EXE CLASS [painted]
+  probe launch "$1" "$2" 60000 ${3:-} >"$WINE_ENV_DIR/ms" </dev/null
   probe kill "$2" >/dev/null </dev/null
   probe settle >/dev/null </dev/null
   cat "$WINE_ENV_DIR/ms"
@@ -38,15 +40,17 @@ median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 
 
 time_start "$wakespan" TMainform >/dev/null
 time_start "$minimal" WakespanMinimal >/dev/null
-wakespan_ms=() minimal_ms=()
-for _ in $(seq 1 "$runs"); do
-  wakespan_ms+=("$(time_start "$wakespan" TMainform)")
-  minimal_ms+=("$(time_start "$minimal" WakespanMinimal)")
+for until in visible painted; do
+  wakespan_ms=() minimal_ms=()
+  flag=""; [ "$until" = painted ] && flag=painted
+  for _ in $(seq 1 "$runs"); do
+    wakespan_ms+=("$(time_start "$wakespan" TMainform $flag)")
+    minimal_ms+=("$(time_start "$minimal" WakespanMinimal $flag)")
+  done
+  w="$(median "${wakespan_ms[@]}")"
+  m="$(median "${minimal_ms[@]}")"
+  echo "until $until: Wakespan runs (ms): ${wakespan_ms[*]}"
+  echo "until $until: minimal window runs (ms): ${minimal_ms[*]}"
+  awk -v w="$w" -v m="$m" -v u="$until" \
+    'BEGIN { printf "until %s: median Wakespan %s ms, median minimal %s ms, ratio %.2f\n", u, w, m, w / m }'
 done
-
-w="$(median "${wakespan_ms[@]}")"
-m="$(median "${minimal_ms[@]}")"
-echo "Wakespan runs (ms):       ${wakespan_ms[*]}"
-echo "minimal window runs (ms): ${minimal_ms[*]}"
-echo "median Wakespan ${w} ms, median minimal ${m} ms"
-awk -v w="$w" -v m="$m" 'BEGIN { printf "start-up ratio (Wakespan / minimal): %.2f\n", w / m }'

@@ -8,6 +8,7 @@
 // windows.h first: shellapi.h depends on its types.
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <iterator>
@@ -412,6 +413,19 @@ int cmdSettle(const Args&) {
 
 // Starts exe and reports the milliseconds until a window of the class is
 // visible; the process keeps running.
+BOOL CALLBACK childNeedsPaint(HWND child, LPARAM found) {
+  if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
+bool anyUpdatePending(HWND window) {
+  if (GetUpdateRect(window, nullptr, FALSE)) return true;
+  bool found = false;
+  EnumChildWindows(window, childNeedsPaint, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 int cmdLaunch(const Args& args) {
   std::wstring commandLine = L"\"" + args[0] + L"\"";
   STARTUPINFOW startup{};
@@ -430,11 +444,19 @@ int cmdLaunch(const Args& args) {
   const std::wstring& name = args[1];
   const DWORD timeout = timeoutArg(args, 2);
   const DWORD start = GetTickCount();
-  bool shown = false;
-  while (!shown && GetTickCount() - start < timeout) {
+  HWND shownWindow = nullptr;
+  while (!shownWindow && GetTickCount() - start < timeout) {
     HWND h = findTopLevel(name);
-    shown = h && IsWindowVisible(h);
-    if (!shown) Sleep(1);
+    if (h && IsWindowVisible(h)) shownWindow = h;
+    else Sleep(1);
+  }
+  bool shown = shownWindow != nullptr;
+  // "painted": also until the program has gone idle with nothing of the
+  // window or its children left to paint.
+  if (shown && args.size() > 3 && args[3] == L"painted") {
+    const DWORD left = timeout - std::min<DWORD>(timeout, GetTickCount() - start);
+    WaitForInputIdle(info.hProcess, left);
+    while (anyUpdatePending(shownWindow) && GetTickCount() - start < timeout) Sleep(1);
   }
   QueryPerformanceCounter(&end);
   CloseHandle(info.hProcess);
@@ -574,7 +596,7 @@ const Command kCommands[] = {
     {L"exepath", 1, "exepath CLASS                 -> image path of its process", cmdExePath},
     {L"kill", 1, "kill CLASS                    terminates its process", cmdKill},
     {L"settle", 0, "settle                        waits until the shell answers", cmdSettle},
-    {L"launch", 2, "launch EXE CLASS [ms]         -> ms until CLASS is visible", cmdLaunch},
+    {L"launch", 2, "launch EXE CLASS [ms] [painted] -> ms until CLASS is visible (and painted)", cmdLaunch},
     {L"box", 1, "box CLASS [ms]                -> title, then text of its message box", cmdBox},
     {L"boxok", 1, "boxok CLASS [ms]              presses OK in its message box", cmdBoxOk},
     {L"regget", 2, "regget KEY VALUE [FILE]       HKLM value -> TYPE data", cmdRegGet},
