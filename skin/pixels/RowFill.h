@@ -1,4 +1,4 @@
-// Filling pixel rows with one pixel.
+// Filling and moving pixel rows.
 #pragma once
 
 #include <algorithm>
@@ -19,6 +19,25 @@ inline void RepeatByDoubling(uint8_t* row, size_t bytes, size_t count) {
     std::memcpy(row + done, row, part);
     done += part;
   }
+}
+
+// memmove of one row. Frame edges are a few pixels wide and hundreds of
+// rows high: rows of up to 16 bytes are moved inline (two overlapping
+// loads, then two stores, so overlap is safe too), not by a library call.
+inline void MoveRowBytes(uint8_t* d, const uint8_t* s, size_t bytes) {
+  const auto pair = [&](auto word) {
+    constexpr size_t n = sizeof word;
+    decltype(word) head, tail;
+    std::memcpy(&head, s, n);
+    std::memcpy(&tail, s + bytes - n, n);
+    std::memcpy(d, &head, n);
+    std::memcpy(d + bytes - n, &tail, n);
+  };
+  if (bytes > 16) return static_cast<void>(std::memmove(d, s, bytes));
+  if (bytes >= 8) return pair(uint64_t{});
+  if (bytes >= 4) return pair(uint32_t{});
+  if (bytes >= 2) return pair(uint16_t{});
+  if (bytes == 1) *d = *s;
 }
 
 // One pixel of 3 or 4 bytes repeated along rows, at memset speed: the

@@ -190,7 +190,7 @@ void CopyBlock(Bitmap& B, int dx, int dy, int width, int height, const Bitmap& S
     const uint8_t* s = Src.Row(sy + j) + (sx + cols.First) * sb;
     uint8_t* d = B.Row(dy + j) + (dx + cols.First) * db;
     if (sb == db) {
-      std::memmove(d, s, static_cast<size_t>(cols.Count) * sb);
+      MoveRowBytes(d, s, static_cast<size_t>(cols.Count) * sb);
       continue;
     }
     for (int i = 0; i < cols.Count; ++i, s += sb, d += db) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -130,6 +131,20 @@ TEST_P(RowsTest, RowFillWritesExactlyCountPixels) {
         const bool inside = at >= 0 && at < count * bpp;
         ASSERT_EQ(row[i], inside ? pixel[at % bpp] : 0xEE) << bpp << " " << offset << " " << count << " " << i;
       }
+    }
+  }
+}
+
+// Short rows move inline, long ones through memmove: both must move like
+// memmove, overlapping or not.
+TEST(RowMove, MovesLikeMemmoveAtEveryLengthAndOverlap) {
+  for (size_t bytes = 0; bytes <= 40; ++bytes) {
+    for (const int shift : {-3, -1, 1, 5, 64}) {
+      std::vector<uint8_t> moved(128), expected(128);
+      for (size_t i = 0; i < moved.size(); ++i) moved[i] = expected[i] = static_cast<uint8_t>(i * 7 + 1);
+      MoveRowBytes(moved.data() + 32 + shift, moved.data() + 32, bytes);
+      std::memmove(expected.data() + 32 + shift, expected.data() + 32, bytes);
+      ASSERT_EQ(moved, expected) << bytes << " " << shift;
     }
   }
 }
