@@ -140,7 +140,7 @@ TEST_P(RowsTest, RowFillWritesExactlyCountPixels) {
 TEST(RowMove, MovesLikeMemmoveAtEveryLengthAndOverlap) {
   for (size_t bytes = 0; bytes <= 40; ++bytes) {
     for (const int shift : {-3, -1, 1, 5, 64}) {
-      std::vector<uint8_t> moved(128), expected(128);
+      std::vector<uint8_t> moved(160), expected(160);
       for (size_t i = 0; i < moved.size(); ++i) moved[i] = expected[i] = static_cast<uint8_t>(i * 7 + 1);
       MoveRowBytes(moved.data() + 32 + shift, moved.data() + 32, bytes);
       std::memmove(expected.data() + 32 + shift, expected.data() + 32, bytes);
