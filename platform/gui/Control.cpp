@@ -6,14 +6,20 @@
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Form.h"
+#include "platform/gui/WindowMap.h"
 
 namespace gui {
 
 LRESULT CALLBACK ControlProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 namespace {
-const wchar_t kControlProperty[] = L"Wakespan.Control";
+// The control of each window, from Attach to Detach (at the latest
+// WM_NCDESTROY); every message of every control looks it up.
+WindowMap<WinControl>& ControlsByWindow() {
+  static WindowMap<WinControl> controls;
+  return controls;
 }
+}  // namespace
 
 ShiftState ShiftState::FromMouse(WPARAM keys) {
   ShiftState s;
@@ -68,12 +74,12 @@ WinControl::~WinControl() {
 }
 
 WinControl* WinControl::FromHandle(HWND window) {
-  return window ? static_cast<WinControl*>(GetPropW(window, kControlProperty)) : nullptr;
+  return ControlsByWindow().Find(window);
 }
 
 void WinControl::Attach(HWND window, bool subclass) {
   handle_ = window;
-  SetPropW(window, kControlProperty, this);
+  ControlsByWindow().Set(window, this);
   if (subclass) {
     originalProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlProc)));
@@ -84,7 +90,7 @@ void WinControl::Attach(HWND window, bool subclass) {
 
 void WinControl::Detach() {
   if (!handle_) return;
-  RemovePropW(handle_, kControlProperty);
+  ControlsByWindow().Remove(handle_);
   if (originalProc_ != &DefWindowProcW)
     SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
   handle_ = nullptr;

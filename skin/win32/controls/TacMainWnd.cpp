@@ -1,6 +1,7 @@
 #include "skin/win32/controls/TacMainWnd.h"
 
 #include "platform/gui/Application.h"
+#include "platform/gui/WindowMap.h"
 #include "skin/controls/sRepaintQuery.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/engine/EngineCommands.h"
@@ -80,9 +81,17 @@ TsSkinManager* TacMainWnd::SkinManager() const { return manager_; }
 
 bool TacMainWnd::Skinned() const { return skinData_->Skinned(); }
 
-TacMainWnd* TacMainWnd::FromWindow(HWND window) {
-  return window ? static_cast<TacMainWnd*>(GetPropW(window, kWrapperProperty)) : nullptr;
+namespace {
+// The wrapper of each hooked window. The property stays on the window for
+// anyone who asks the window itself; our own look-ups (every message of a
+// subclassed plain window) read this map instead.
+gui::WindowMap<TacMainWnd>& WrappersByWindow() {
+  static gui::WindowMap<TacMainWnd> wrappers;
+  return wrappers;
 }
+}  // namespace
+
+TacMainWnd* TacMainWnd::FromWindow(HWND window) { return WrappersByWindow().Find(window); }
 
 void TacMainWnd::Hook() {
   if (hooked_ || destroyed_) return;
@@ -90,6 +99,7 @@ void TacMainWnd::Hook() {
   SaveStdParams();
   caption_ = WindowText(window_);
   SetPropW(window_, kWrapperProperty, this);
+  WrappersByWindow().Set(window_, this);
   if (framework_) {
     oldWndProc_ = framework_->ReplaceMessageHandler([this](gui::Message& m) { acWndProc(m); });
   } else {
@@ -108,6 +118,7 @@ void TacMainWnd::Unhook() {
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
   }
   RemovePropW(window_, kWrapperProperty);
+  WrappersByWindow().Remove(window_);
   RestoreStdParams();
   if (IsWindowVisible(window_)) {
     SetWindowPos(window_, nullptr, 0, 0, 0, 0,
