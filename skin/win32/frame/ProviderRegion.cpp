@@ -4,10 +4,10 @@
 // systems) finds nothing to apply and only paints.
 #include <windows.h>
 
-#include "platform/gui/Handles.h"
 #include "skin/data/sSkinManager.h"
 #include "skin/frame/sFrameGeometry.h"
 #include "skin/win32/frame/sSkinProvider.h"
+#include "skin/win32/manager/WindowRegion.h"
 
 namespace wakespan {
 
@@ -18,18 +18,6 @@ bool SameRegion(const TsFrameRegion& a, const TsFrameRegion& b) {
   for (size_t i = 0; i < a.Cuts.size(); ++i)
     if (a.Cuts[i] != b.Cuts[i]) return false;
   return true;
-}
-
-// The region as a system region, for the window to take.
-gui::OwnedRegion CreateRegion(const TsFrameRegion& region) {
-  const Rect& b = region.Bounds;
-  gui::OwnedRegion result(CreateRectRgn(b.Left, b.Top, b.Right, b.Bottom));
-  const HRGN whole = static_cast<HRGN>(result.get());
-  for (const Rect& cut : region.Cuts) {
-    const gui::OwnedRegion hole(CreateRectRgn(cut.Left, cut.Top, cut.Right, cut.Bottom));
-    CombineRgn(whole, whole, static_cast<HRGN>(hole.get()), RGN_DIFF);
-  }
-  return result;
 }
 
 }  // namespace
@@ -46,11 +34,8 @@ void TsSkinProvider::ApplyFrameRegion() {
   TsFrameRegion region = MakeFrameRegion(w, CollectCornerRects(manager_, formBorder, titleBorder, w.Window));
   if (haveRegion_ && SameRegion(region, appliedRegion_)) return;
   rgnChanging_ = true;
-  gui::OwnedRegion made = CreateRegion(region);
-  // The window owns the region once it has taken it; a refused one is ours
-  // to free.
-  if (made && SetWindowRgn(window, static_cast<HRGN>(made.get()), TRUE)) {
-    made.Detach();
+  gui::OwnedRegion made = RectRegionWithout(region.Bounds, region.Cuts);
+  if (GiveRegionTo(window, made)) {
     haveRegion_ = true;
     appliedRegion_ = std::move(region);
   }

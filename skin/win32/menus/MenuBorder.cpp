@@ -6,6 +6,7 @@
 #include "skin/win32/manager/EngineLists.h"
 #include "skin/win32/manager/EngineStartup.h"
 #include "skin/win32/manager/WindowBroadcast.h"
+#include "skin/win32/manager/WindowRegion.h"
 #include "skin/win32/menus/MenuEngine.h"
 #include "skin/win32/menus/TacMnuWnd.h"
 
@@ -25,16 +26,6 @@ TacMnuWnd* WrapperOf(HWND window, MenuEngine& engine) {
   return wrapper;
 }
 
-gui::OwnedRegion MenuRegion(const TacMenuInfo& menu) {
-  gui::OwnedRegion region(CreateRectRgn(0, 0, menu.Bmp.Width(), menu.Bmp.Height()));
-  const HRGN whole = static_cast<HRGN>(region.get());
-  for (const Rect& r : menu.ArOR) {
-    const gui::OwnedRegion part(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
-    CombineRgn(whole, whole, static_cast<HRGN>(part.get()), RGN_DIFF);
-  }
-  return region;
-}
-
 }  // namespace
 
 void DrawWndBorder(HWND window, const TacMenuInfo& menu) {
@@ -50,8 +41,8 @@ void DrawWndBorder(HWND window, const TacMenuInfo& menu) {
     // a popup menu its keyboard under Wine. The window owns a region once
     // it has taken it.
     if (!menu.ArOR.empty()) {
-      gui::OwnedRegion region = MenuRegion(menu);
-      if (region && SetWindowRgn(window, static_cast<HRGN>(region.get()), TRUE)) region.Detach();
+      gui::OwnedRegion region = RectRegionWithout(Rect{0, 0, menu.Bmp.Width(), menu.Bmp.Height()}, menu.ArOR);
+      GiveRegionTo(window, region);
     }
   }
   drawing = false;
