@@ -147,14 +147,18 @@ int cmdChecked(const Args& args) {
 int cmdText(const Args& args) {
   HWND hwnd = targetOrFail(args, args.size() > 1);
   if (!hwnd) return 1;
-  print(windowText(hwnd));
+  std::wstring text;
+  if (!readWindowText(hwnd, text)) return fail("the window did not answer WM_GETTEXT");
+  print(text);
   return 0;
 }
 
 int cmdTextToFile(const Args& args) {
   HWND hwnd = targetOrFail(args, true);
   if (!hwnd) return 1;
-  return writeFile(args[2], toUtf8(windowText(hwnd))) ? 0 : fail("cannot write the file");
+  std::wstring text;
+  if (!readWindowText(hwnd, text)) return fail("the window did not answer WM_GETTEXT");
+  return writeFile(args[2], toUtf8(text)) ? 0 : fail("cannot write the file");
 }
 
 int cmdSetText(const Args& args) {

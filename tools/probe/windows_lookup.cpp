@@ -1,5 +1,6 @@
 #include "tools/probe/windows_lookup.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace probe {
@@ -59,14 +60,26 @@ std::wstring className(HWND hwnd) {
   return name;
 }
 
+bool readWindowText(HWND hwnd, std::wstring& text) {
+  // A busy target can miss one timeout; a few tries tell that from a hung one.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) continue;
+    std::vector<wchar_t> buffer(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                             SMTO_ABORTIFHUNG, 5000, &copied))
+      continue;
+    text.assign(buffer.data(), std::min<size_t>(copied, length));
+    return true;
+  }
+  return false;
+}
+
 std::wstring windowText(HWND hwnd) {
-  DWORD_PTR length = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-  std::vector<wchar_t> buffer(length + 1, L'\0');
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
-                      SMTO_ABORTIFHUNG, 5000, &copied);
-  return std::wstring(buffer.data(), copied);
+  std::wstring text;
+  readWindowText(hwnd, text);
+  return text;
 }
 
 }  // namespace probe

@@ -54,7 +54,11 @@ void forEachTopLevel(Visit visit) {
 
 std::wstring className(HWND hwnd);
 
-// The window text, fetched with WM_GETTEXT so it works for other processes' controls.
+// The window text, fetched with WM_GETTEXT so it works for other processes'
+// controls; false when the window never answered.
+bool readWindowText(HWND hwnd, std::wstring& text);
+
+// The same, empty when the window never answered.
 std::wstring windowText(HWND hwnd);
 
 }  // namespace probe
