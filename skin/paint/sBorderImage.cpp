@@ -5,6 +5,7 @@
 #include "skin/data/sSkinProps.h"
 #include "skin/paint/sCachedStretch.h"
 #include "skin/paint/sTexture.h"
+#include "skin/pixels/sGraphUtils.h"
 #include "skin/pixels/sAlphaGraph.h"
 
 namespace wakespan {
@@ -52,6 +53,28 @@ void Tile(const Rect& dst, const Rect& src, const Rect& bounds, Copy copy) {
   }
 }
 
+// Edges and centre of a stretched border from one kept result of R's
+// size: the middle rows whole, the top and bottom edges between their
+// corners. False when there is no such result; the parts are then painted
+// one by one.
+bool CopyComposedStretch(Bitmap& B, const Rect& R, const Part (&parts)[9], const Rect& state, int l, int t,
+                         int r, int b, const Bitmap& source, StretchCache& cache) {
+  StretchPart pieces[5];
+  int count = 0;
+  for (const Part& part : parts) {
+    if (part.kind == PartKind::Corner) continue;
+    const Rect& d = part.dst;
+    pieces[count++] = StretchPart{part.src, Rect{d.Left - R.Left, d.Top - R.Top, d.Right - R.Left, d.Bottom - R.Top}};
+  }
+  const Bitmap* composed = StretchPartsCached(source, state, R.Width(), R.Height(), B.Format(), pieces, count, cache);
+  if (composed == nullptr) return false;
+  const int w = R.Width(), h = R.Height();
+  CopyBlock(B, R.Left + l, R.Top, w - l - r, t, *composed, l, 0);
+  CopyBlock(B, R.Left, R.Top + t, w, h - t - b, *composed, 0, t);
+  CopyBlock(B, R.Left + l, R.Bottom - b, w - l - r, b, *composed, l, h - b);
+  return true;
+}
+
 }  // namespace
 
 int StateIndex(const TsMaskData& e, int state) { return std::max(0, std::min(state, e.ImageCount - 1)); }
@@ -90,8 +113,12 @@ void PaintBorderImage(Bitmap& B, Rect R, bool filling, const TCacheInfo& ci, con
   const bool stretch = !masked && (e.DrawMode & kBorderStretch);
   const TCacheInfo keepKeys;  // edges and centre never take parent pixels
   const Rect bounds{0, 0, B.Width(), B.Height()};
+  const bool centre = filling && (e.DrawMode & kBorderPaintCentre);
+  const bool composed = stretch && centre &&
+                        CopyComposedStretch(B, R, parts, At(x0, y0, sw, sh), l, t, r, b, *source, e.Stretched);
   for (const Part& part : parts) {
-    if (part.kind == PartKind::Centre && !(filling && (e.DrawMode & kBorderPaintCentre))) continue;
+    if (part.kind == PartKind::Centre && !centre) continue;
+    if (composed && part.kind != PartKind::Corner) continue;
     if (part.kind == PartKind::Corner) {
       if (masked) {
         CopyMasked(part.dst, part.src, B, e, updateCorners, ci, *source);

@@ -25,4 +25,20 @@ void StretchHalftoneCached(Bitmap& B, Rect Dr, const Bitmap& Src, Rect Sr, Stret
   CopyBlock(B, Dr.Left, Dr.Top, Dr.Width(), Dr.Height(), *result, 0, 0);
 }
 
+const Bitmap* StretchPartsCached(const Bitmap& Src, Rect from, int width, int height, PixelFormat format,
+                                 const StretchPart* parts, int count, StretchCache& cache) {
+  TacPaintPlatform& platform = PaintPlatform();
+  const Rect bounds{0, 0, Src.Width(), Src.Height()};
+  for (int i = 0; i < count; ++i)
+    if (!parts[i].To.IsEmpty() && Intersect(parts[i].Sr, bounds).IsEmpty()) return nullptr;
+  StretchCache::Key key{&platform, &Src, from, width, height, format};
+  key.Composed = true;
+  if (const Bitmap* kept = cache.Find(key)) return kept;
+  Bitmap* fresh = cache.Add(key);
+  if (fresh == nullptr) return nullptr;
+  for (int i = 0; i < count; ++i)
+    if (!parts[i].To.IsEmpty()) platform.StretchHalftone(*fresh, parts[i].To, Src, Intersect(parts[i].Sr, bounds));
+  return fresh;
+}
+
 }  // namespace wakespan

@@ -26,10 +26,13 @@ class StretchCache {
     Rect From;                        // in Source, already clipped to it
     int Width = 0, Height = 0;        // of the result
     PixelFormat Format = PixelFormat::Bgr24;
+    // Several parts of From, each stretched into its place in the result
+    // (a border image's edges and centre), rather than From as a whole.
+    bool Composed = false;
 
     friend bool operator==(const Key& a, const Key& b) {
       return a.Resampler == b.Resampler && a.Source == b.Source && a.From == b.From && a.Width == b.Width &&
-             a.Height == b.Height && a.Format == b.Format;
+             a.Height == b.Height && a.Format == b.Format && a.Composed == b.Composed;
     }
   };
 

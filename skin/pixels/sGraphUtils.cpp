@@ -74,12 +74,39 @@ void KeepKeyRows(Bitmap& B, const Bitmap& Src, int X, int Y, const Rect& Sr, uin
   }
 }
 
+// The keyed copy of 24-bit pixels over a 24-bit parent: each row first
+// takes the parent's pixels where the parent reaches, then the source's
+// pixels that are not the key, which leaves the parent's exactly where the
+// source has the key.
+void ParentKeyRows24(Bitmap& B, const Bitmap& Src, int X, int Y, const Rect& Sr, uint32_t key,
+                     const TCacheInfo& ci) {
+  const Span rows = ClipSpan(Y, Sr.Top, Sr.Bottom - Sr.Top + 1LL, B.Height(), Src.Height());
+  const Span cols = ClipSpan(X, Sr.Left, Sr.Right - Sr.Left + 1LL, B.Width(), Src.Width());
+  const Bitmap& parent = *ci.Bmp;
+  const int dx = X + cols.First;
+  // The row's part that lies over the parent, as a span of the row.
+  const Span under = ClipSpan(static_cast<long long>(dx) + ci.X, 0, cols.Count, parent.Width(), cols.Count);
+  for (int j = rows.First; j < rows.First + rows.Count; ++j) {
+    const int dy = Y + j;
+    const uint8_t* s = Src.Row(Sr.Top + j) + (Sr.Left + cols.First) * 3;
+    uint8_t* d = B.Row(dy) + dx * 3;
+    const long long py = static_cast<long long>(dy) + ci.Y;
+    if (under.Count > 0 && py >= 0 && py < parent.Height()) {
+      const uint8_t* p = parent.Row(static_cast<int>(py)) + (dx + ci.X + under.First) * 3;
+      MoveRowBytes(d + under.First * 3, p, static_cast<size_t>(under.Count) * 3);
+    }
+    kernels::SelectUnlessKey(3, s, s, d, cols.Count, ColorToPixelOrder(key));
+  }
+}
+
 template <int SrcBytes, int DstBytes>
 void CopyKeyedFormats(Bitmap& B, const Bitmap& Src, int X, int Y, bool updateTrans,
                       const TCacheInfo& ci, uint32_t key, const Rect& Sr) {
   // A parent that is B itself gives no pixels (B already shows them): key
   // pixels then stay, as in the plain keyed copy.
   if (updateTrans && ci.Ready && ci.Bmp != nullptr && ci.Bmp != &B) {
+    if (SrcBytes == 3 && DstBytes == 3 && &Src != &B && ci.Bmp->Format() == PixelFormat::Bgr24 && (key >> 24) == 0)
+      return ParentKeyRows24(B, Src, X, Y, Sr, key, ci);
     KeyedRows<SrcBytes, DstBytes>(B, Src, X, Y, Sr, key, [&](uint8_t* d, int dx, int dy) {
       uint32_t parent;
       if (ReadParentPixel(ci, B, dx, dy, &parent)) WritePixel<DstBytes>(d, parent);

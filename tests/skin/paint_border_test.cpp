@@ -6,6 +6,7 @@
 #include "skin/data/sMaskData.h"
 #include "skin/data/sSkinProps.h"
 #include "skin/paint/sBorderImage.h"
+#include "skin/paint/sPaintPlatform.h"
 #include "skin/paint/sSectionPaint.h"
 
 namespace wakespan {
@@ -140,6 +141,37 @@ TEST(BorderImage, StretchedEdgesOfAPlainImage) {
   PaintBorderImage(b, Rect{0, 0, 40, 9}, true, TCacheInfo{}, skin.Mask(i), 0, false);
   // Area averaging of an even colour is that colour, everywhere.
   EXPECT_EQ(b, Filled(40, 9, PixelFormat::Bgra32, 0xFF204060));
+}
+
+// Filling, the edges and centre come from one kept result; they must equal
+// the border painted without its centre plus the centre stretched alone,
+// with an empty centre, in a bitmap that cuts the target, and
+// for an image partly outside its bitmap (some parts then have no pixels).
+TEST(BorderImage, StretchedPartsFromOneResultEqualThePartsPaintedAlone) {
+  HandSkin skin(30, 12);
+  DrawTags(skin.Master(), Rect{0, 0, 30, 12});
+  TsMaskData whole = Entry(Rect{0, 0, 24, 9}, 2, 0, 5);
+  whole.WL = 3, whole.WT = 2, whole.WR = 4, whole.WB = 3;
+  TsMaskData beyond = Entry(Rect{20, 4, 32, 12}, 1, 0, 5);
+  beyond.WL = beyond.WT = beyond.WR = beyond.WB = 2;
+  const int entries[] = {skin.AddMask(whole), skin.AddMask(beyond)};
+  const Rect targets[] = {{0, 0, 40, 20}, {2, 1, 9, 6}, {-3, 4, 30, 40}, {1, 1, 40, 18}};
+  for (const int i : entries)
+    for (int round = 0; round < 2; ++round)
+      for (const Rect& R : targets)
+        for (int state = 0; state < 2; ++state) {
+          const TsMaskData& e = skin.Mask(i);
+          Bitmap expected = Filled(36, 24, PixelFormat::Bgr24, kBackground), got = expected;
+          PaintBorderImage(expected, R, false, TCacheInfo{}, e, state, false);
+          const int l = e.WL, t = e.WT, r = e.WR, b = e.WB;  // no target here squeezes them
+          const int x0 = e.R.Left + StateIndex(e, state) * (e.R.Width() / e.ImageCount);
+          const Rect centre{x0 + l, e.R.Top + t, x0 + e.R.Width() / e.ImageCount - r, e.R.Bottom - b};
+          PaintPlatform().StretchHalftone(expected, Rect{R.Left + l, R.Top + t, R.Right - r, R.Bottom - b},
+                                          skin.Master(), centre);
+          PaintBorderImage(got, R, true, TCacheInfo{}, e, state, false);
+          ASSERT_EQ(got, expected) << i << " round " << round << " " << R.Left << "," << R.Top << " "
+                                   << R.Width() << "x" << R.Height() << " state " << state;
+        }
 }
 
 TEST(BorderImage, ABareBitmapNameHasNoDrawModeSoNoCentre) {
