@@ -32,7 +32,7 @@ const Bitmap* StretchPartsCached(const Bitmap& Src, Rect from, int width, int he
   for (int i = 0; i < count; ++i)
     if (!parts[i].To.IsEmpty() && Intersect(parts[i].Sr, bounds).IsEmpty()) return nullptr;
   StretchCache::Key key{&platform, &Src, from, width, height, format};
-  key.Composed = true;
+  key.What = StretchCache::Key::Content::StretchedParts;
   if (const Bitmap* kept = cache.Find(key)) return kept;
   Bitmap* fresh = cache.Add(key);
   if (fresh == nullptr) return nullptr;

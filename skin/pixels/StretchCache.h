@@ -1,4 +1,4 @@
-// Resampled copies of parts of one skin image, kept beside the image.
+// Resampled or tiled copies of parts of one skin image, kept beside the image.
 //
 // Windows repaint controls of the same few sizes again and again, and a
 // halftone resampling costs many times the copy of its result. A skin image
@@ -7,7 +7,7 @@
 // image: the cache lives in the image's entry and goes with it when the skin
 // changes. A result is keyed by everything it depends on besides the source
 // pixels: the resampler, the source bitmap, the source rectangle, the
-// destination size and the pixel format.
+// destination size, the pixel format and what was made of them.
 #pragma once
 
 #include <cstdint>
@@ -26,13 +26,17 @@ class StretchCache {
     Rect From;                        // in Source, already clipped to it
     int Width = 0, Height = 0;        // of the result
     PixelFormat Format = PixelFormat::Bgr24;
-    // Several parts of From, each stretched into its place in the result
-    // (a border image's edges and centre), rather than From as a whole.
-    bool Composed = false;
+    // What the result holds: From stretched as a whole; parts of From, each
+    // stretched into its place (a border image's edges and centre); or
+    // From's rows repeated along the result from column Phase on, followed
+    // by its mask rows repeated alike (a masked image tiled).
+    enum class Content : uint8_t { Stretched, StretchedParts, TiledRows };
+    Content What = Content::Stretched;
+    int Phase = 0;
 
     friend bool operator==(const Key& a, const Key& b) {
       return a.Resampler == b.Resampler && a.Source == b.Source && a.From == b.From && a.Width == b.Width &&
-             a.Height == b.Height && a.Format == b.Format && a.Composed == b.Composed;
+             a.Height == b.Height && a.Format == b.Format && a.What == b.What && a.Phase == b.Phase;
     }
   };
 

@@ -111,6 +111,24 @@ void TileRow(const uint8_t* s, int width, int phase, int periods, uint8_t* out) 
 // At most this many bytes of tiled rows are kept for reuse.
 constexpr size_t kKeptTiles = 1 << 20;
 
+// Sr's image rows, each tiled `periods` times from column `phase` on, then
+// its mask rows alike, kept in the entry's cache; null when over its budget.
+const Bitmap* TiledRowsKept(const TsMaskData& e, const Bitmap& Src, const Rect& Sr, int phase, int periods) {
+  const int sw = Sr.Width(), sh = Sr.Height(), maskOffset = e.R.Height() / 2;
+  StretchCache::Key key{nullptr, &Src, Sr, periods * sw, sh * 2, PixelFormat::Bgr24};
+  key.What = StretchCache::Key::Content::TiledRows;
+  key.Phase = phase;
+  if (const Bitmap* kept = e.Stretched.Find(key)) return kept;
+  if (static_cast<long long>(periods) * sw > Bitmap::kMaxDimension) return nullptr;
+  Bitmap* fresh = e.Stretched.Add(key);
+  if (fresh == nullptr) return nullptr;
+  for (int y = 0; y < sh; ++y) {
+    TileRow(Src.Row(Sr.Top + y) + Sr.Left * 3, sw, phase, periods, fresh->Row(y));
+    TileRow(Src.Row(Sr.Top + y + maskOffset) + Sr.Left * 3, sw, phase, periods, fresh->Row(sh + y));
+  }
+  return fresh;
+}
+
 void RunMaskedCopy(const MaskedCopy& job, Bitmap& B, const TCacheInfo& ci, const Bitmap& Src) {
   if (job.rows.Count <= 0 || job.cols.Count <= 0) return;
   if (Src.BytesPerPixel() == 3 && B.BytesPerPixel() == 3 && &Src != &B) {
@@ -168,19 +186,24 @@ bool CopyMaskedTiled(Rect D, Rect Sr, Bitmap& B, const TsMaskData& e, const TCac
   job.faded = false;
   const int sw = Sr.Width(), sh = Sr.Height(), phase = job.cols.First % sw;
   // Rows that stay within one copy of Sr are read in place. The others are
-  // tiled into scratch rows (image, then mask), each source row once when
-  // it serves several destination rows and the tiles stay small.
+  // read from Sr's rows tiled (image, then mask rows): kept in the entry
+  // for the next paint of this width, or else made in scratch rows, each
+  // source row once when it serves several destination rows.
   const bool wraps = phase + job.cols.Count > sw;
   const int periods = (job.cols.Count + sw - 1) / sw;
+  const Bitmap* strip = wraps ? TiledRowsKept(e, Src, Sr, phase, periods) : nullptr;
   const size_t rowBytes = static_cast<size_t>(periods) * static_cast<size_t>(sw) * 3;
   const bool keep = job.rows.Count > sh && static_cast<size_t>(sh) * rowBytes * 2 <= kKeptTiles;
   static thread_local std::vector<uint8_t> tiles;
-  uint8_t* tiled = wraps ? ScratchOf(tiles, static_cast<size_t>(keep ? sh : 1) * rowBytes * 2) : nullptr;
+  uint8_t* tiled =
+      wraps && !strip ? ScratchOf(tiles, static_cast<size_t>(keep ? sh : 1) * rowBytes * 2) : nullptr;
   for (int j = job.rows.First; j < job.rows.First + job.rows.Count; ++j) {
     const int sy = Sr.Top + j % sh;
     const uint8_t* s = Src.Row(sy) + Sr.Left * 3;
     const uint8_t* m = Src.Row(sy + maskOffset) + Sr.Left * 3;
-    if (wraps) {
+    if (strip) {
+      MaskedRow24(job, B, ci, strip->Row(j % sh), strip->Row(sh + j % sh), D.Top + j);
+    } else if (wraps) {
       const int visit = j - job.rows.First;
       uint8_t* t = tiled + (keep ? visit % sh : 0) * rowBytes * 2;
       if (!keep || visit < sh) {

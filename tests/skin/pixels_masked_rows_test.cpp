@@ -104,28 +104,44 @@ TEST(MaskedRows, GlyphRowsMatchThePixelLoopPlainAndFaded) {
   }
 }
 
+// The tiled copy of Sr over D against one masked copy per tile.
+void ExpectTiledLikePerTile(const Image& im, const Rect& Sr, const Rect& D, const Bitmap& start,
+                            const TCacheInfo& ci, int round) {
+  Bitmap tiled = start, perTile = start;
+  ASSERT_TRUE(CopyMaskedTiled(D, Sr, tiled, im.entry, ci, im.bits));
+  for (int y = D.Top; y < D.Bottom; y += Sr.Height()) {
+    for (int x = D.Left; x < D.Right; x += Sr.Width()) {
+      const int tw = std::min(Sr.Width(), D.Right - x), th = std::min(Sr.Height(), D.Bottom - y);
+      CopyMasked(Rect{x, y, x + tw, y + th}, Rect{Sr.Left, Sr.Top, Sr.Left + tw, Sr.Top + th}, perTile,
+                 im.entry, false, ci, im.bits);
+    }
+  }
+  ExpectSameColours(tiled, perTile, round);
+}
+
+// Painted twice: first the tiled rows are made and kept, then reused.
 TEST(MaskedRows, TiledCopyMatchesOneCopyPerTile) {
   std::mt19937 rng(13);
   for (int round = 0; round < 400; ++round) {
     const Image im = RandomImage(rng, Between(rng, 1, 30), Between(rng, 1, 8));
     const Bitmap parent = RandomBitmap(rng, 20, 20, PixelFormat::Bgr24);
-    Bitmap tiled = RandomBitmap(rng, Between(rng, 1, 60), Between(rng, 1, 20), PixelFormat::Bgr24);
-    Bitmap perTile = tiled;
+    const Bitmap start = RandomBitmap(rng, Between(rng, 1, 60), Between(rng, 1, 20), PixelFormat::Bgr24);
     const TCacheInfo ci = rng() % 2 ? CacheInfoOfBitmap(&parent, 0, 0) : TCacheInfo{};
     const int w = im.bits.Width(), h = im.bits.Height() / 2;
     const int sx = Between(rng, 0, w - 1), sy = Between(rng, 0, h - 1);
     const Rect Sr{sx, sy, Between(rng, sx + 1, w), Between(rng, sy + 1, h)};
-    const Rect D = RandomRect(rng, tiled.Width(), tiled.Height());
-    ASSERT_TRUE(CopyMaskedTiled(D, Sr, tiled, im.entry, ci, im.bits));
-    for (int y = D.Top; y < D.Bottom; y += Sr.Height()) {
-      for (int x = D.Left; x < D.Right; x += Sr.Width()) {
-        const int tw = std::min(Sr.Width(), D.Right - x), th = std::min(Sr.Height(), D.Bottom - y);
-        CopyMasked(Rect{x, y, x + tw, y + th}, Rect{Sr.Left, Sr.Top, Sr.Left + tw, Sr.Top + th}, perTile,
-                   im.entry, false, ci, im.bits);
-      }
-    }
-    ExpectSameColours(tiled, perTile, round);
+    const Rect D = RandomRect(rng, start.Width(), start.Height());
+    for (int paint = 0; paint < 2; ++paint) ExpectTiledLikePerTile(im, Sr, D, start, ci, round);
   }
+}
+
+// Tiled rows too large to keep are tiled into scratch rows for each paint.
+TEST(MaskedRows, TiledCopyBeyondWhatIsKeptMatchesToo) {
+  std::mt19937 rng(19);
+  const Image im = RandomImage(rng, 7, 600);
+  const Bitmap start = RandomBitmap(rng, 1100, 40, PixelFormat::Bgr24);
+  ExpectTiledLikePerTile(im, Rect{0, 0, 7, 600}, Rect{3, 2, 1100, 40}, start, TCacheInfo{}, 0);
+  EXPECT_EQ(im.entry.Stretched.Count(), 0u);
 }
 
 TEST(MaskedRows, TiledCopyRefusesWhatItCannotDoInRows) {
