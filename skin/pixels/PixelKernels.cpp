@@ -191,25 +191,31 @@ __attribute__((target("avx2"))) void AlphaAvx2(uint8_t* d, const uint8_t* s, int
   AlphaPlain(d + i, s + i, count - i, alpha);
 }
 
-__attribute__((target("avx2"))) inline __m256i LoadWords(const uint8_t* p) {
-  return _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+// (d * m + s * (256 - m)) >> 8 is s + floor((d - s) * m / 256): with
+// (d - s) << 7 and m << 1 both within 16 bits, mulhi's floor of their
+// product over 2^16 gives it in one multiply. The saturating add gives
+// min(mask + lift, 255).
+__attribute__((target("avx2"))) inline __m256i MaskWords(__m256i d, __m256i s, __m256i m) {
+  const __m256i diff = _mm256_slli_epi16(_mm256_sub_epi16(d, s), 7);
+  return _mm256_add_epi16(s, _mm256_mulhi_epi16(diff, _mm256_slli_epi16(m, 1)));
 }
 
-// In 16-bit lanes d * m + s * (256 - m) is at most 255 * 256, so it never
-// wraps; the saturating add gives min(mask + lift, 255).
 __attribute__((target("avx2"))) void MaskAvx2(const uint8_t* d, const uint8_t* s, const uint8_t* m,
                                               uint8_t* out, int count, uint8_t lift) {
-  const __m256i full = _mm256_set1_epi16(256);
-  const __m128i lifts = _mm_set1_epi8(static_cast<char>(lift));
+  const __m256i lifts = _mm256_set1_epi8(static_cast<char>(lift));
+  const __m256i zero = _mm256_setzero_si256();
   int i = 0;
-  for (; i + 16 <= count; i += 16) {
-    const __m128i m8 = _mm_adds_epu8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m + i)), lifts);
-    const __m256i mw = _mm256_cvtepu8_epi16(m8);
-    const __m256i sum = _mm256_add_epi16(_mm256_mullo_epi16(LoadWords(d + i), mw),
-                                         _mm256_mullo_epi16(LoadWords(s + i), _mm256_sub_epi16(full, mw)));
-    const __m256i r = _mm256_srli_epi16(sum, 8);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
-                     _mm_packus_epi16(_mm256_castsi256_si128(r), _mm256_extracti128_si256(r, 1)));
+  for (; i + 32 <= count; i += 32) {
+    const __m256i dv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
+    const __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+    const __m256i mv = _mm256_adds_epu8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(m + i)), lifts);
+    // Unpacking and packing both work within 128-bit lanes, so the bytes
+    // come back in their order.
+    const __m256i lo = MaskWords(_mm256_unpacklo_epi8(dv, zero), _mm256_unpacklo_epi8(sv, zero),
+                                 _mm256_unpacklo_epi8(mv, zero));
+    const __m256i hi = MaskWords(_mm256_unpackhi_epi8(dv, zero), _mm256_unpackhi_epi8(sv, zero),
+                                 _mm256_unpackhi_epi8(mv, zero));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_packus_epi16(lo, hi));
   }
   MaskPlain(d + i, s + i, m + i, out + i, count - i, lift);
 }
