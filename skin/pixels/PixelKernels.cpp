@@ -15,20 +15,6 @@ namespace {
 
 constexpr int kHalf = 1 << 14;
 
-inline uint32_t Load24(const uint8_t* p) { return p[0] | p[1] << 8 | uint32_t{p[2]} << 16; }
-inline uint32_t Load32(const uint8_t* p) {
-  uint32_t v;
-  std::memcpy(&v, p, 4);
-  return v;
-}
-
-void SelectPlain(int bpp, const uint8_t* k, const uint8_t* v, uint8_t* d, int count, uint32_t key) {
-  for (int i = 0; i < count; ++i, k += bpp, v += bpp, d += bpp) {
-    const bool isKey = bpp == 4 ? Load32(k) == key : Load24(k) == (key & 0xFFFFFF);
-    if (!isKey) std::memcpy(d, v, static_cast<size_t>(bpp));
-  }
-}
-
 inline uint8_t AlphaByte(int d, int s, int keep, int take) {
   return static_cast<uint8_t>((d * keep + s * take + 127) >> 8);
 }
@@ -150,7 +136,7 @@ __attribute__((target("avx2"))) void Select24Avx2(const uint8_t* k, const uint8_
     _mm_storeu_si128(reinterpret_cast<__m128i*>(d + at), _mm_blend_epi32(lo, _mm_slli_si128(hi, 12), 8));
     _mm_storel_epi64(reinterpret_cast<__m128i*>(d + at + 16), _mm_srli_si128(hi, 4));
   }
-  SelectPlain(3, k + i * 3, v + i * 3, d + i * 3, count - i, key);
+  SelectUnlessKeyPlain(3, k + i * 3, v + i * 3, d + i * 3, count - i, key);
 }
 
 __attribute__((target("avx2"))) void Select32Avx2(const uint8_t* k, const uint8_t* v, uint8_t* d,
@@ -164,7 +150,7 @@ __attribute__((target("avx2"))) void Select32Avx2(const uint8_t* k, const uint8_
     const __m256i values = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(v + i * 4));
     _mm256_storeu_si256(dp, _mm256_blendv_epi8(values, _mm256_loadu_si256(dp), isKey));
   }
-  SelectPlain(4, k + i * 4, v + i * 4, d + i * 4, count - i, key);
+  SelectUnlessKeyPlain(4, k + i * 4, v + i * 4, d + i * 4, count - i, key);
 }
 
 // With pixel bytes biased to signed (x - 128), one multiply-add gives
@@ -248,15 +234,15 @@ __attribute__((target("avx2"))) void PercentAvx2(const uint8_t* s, const uint8_t
 
 }  // namespace
 
-void SelectUnlessKey(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* values, uint8_t* dst,
-                     int count, uint32_t keyPixel) {
+void SelectUnlessKeyRow(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* values, uint8_t* dst,
+                        int count, uint32_t keyPixel) {
 #if WAKESPAN_X86
   if (HasAvx2()) {
     if (bytesPerPixel == 4) return Select32Avx2(keyPlane, values, dst, count, keyPixel);
     return Select24Avx2(keyPlane, values, dst, count, keyPixel);
   }
 #endif
-  SelectPlain(bytesPerPixel, keyPlane, values, dst, count, keyPixel);
+  SelectUnlessKeyPlain(bytesPerPixel, keyPlane, values, dst, count, keyPixel);
 }
 
 void FillPixels(uint8_t* dst, uint32_t pixel, int bytesPerPixel, int count) {

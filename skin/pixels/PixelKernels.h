@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace wakespan {
 namespace kernels {
@@ -14,9 +15,32 @@ namespace kernels {
 // becomes the pixel of `values`. `keyPixel` is in pixel byte order (first
 // byte in the low bits); 3-byte pixels compare its low 24 bits, 4-byte
 // pixels the whole value. `keyPlane` may be `values`; neither may overlap
-// `dst`.
-void SelectUnlessKey(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* values, uint8_t* dst,
-                     int count, uint32_t keyPixel);
+// `dst`. Rows too short for the vector loop (corners and glyph edges, a few
+// pixels wide) are done right here, without a call and a dispatch.
+inline void SelectUnlessKey(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* values, uint8_t* dst,
+                            int count, uint32_t keyPixel);
+
+// SelectUnlessKey through the row kernels, for rows of any length.
+void SelectUnlessKeyRow(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* values, uint8_t* dst,
+                        int count, uint32_t keyPixel);
+
+// SelectUnlessKey pixel by pixel.
+inline void SelectUnlessKeyPlain(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* values,
+                                 uint8_t* dst, int count, uint32_t keyPixel) {
+  const size_t bytes = static_cast<size_t>(bytesPerPixel);
+  const uint32_t key = bytesPerPixel == 4 ? keyPixel : keyPixel & 0xFFFFFF;
+  for (int i = 0; i < count; ++i, keyPlane += bytes, values += bytes, dst += bytes) {
+    const uint32_t pixel = keyPlane[0] | keyPlane[1] << 8 | uint32_t{keyPlane[2]} << 16 |
+                           (bytesPerPixel == 4 ? uint32_t{keyPlane[3]} << 24 : 0);
+    if (pixel != key) std::memcpy(dst, values, bytes);
+  }
+}
+
+inline void SelectUnlessKey(int bytesPerPixel, const uint8_t* keyPlane, const uint8_t* values, uint8_t* dst,
+                            int count, uint32_t keyPixel) {
+  if (count < 10) return SelectUnlessKeyPlain(bytesPerPixel, keyPlane, values, dst, count, keyPixel);
+  SelectUnlessKeyRow(bytesPerPixel, keyPlane, values, dst, count, keyPixel);
+}
 
 // dst[i] = (dst[i] * alpha + src[i] * (255 - alpha) + 127) >> 8 for `count`
 // bytes.
