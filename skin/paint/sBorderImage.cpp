@@ -5,8 +5,8 @@
 #include "skin/data/sSkinProps.h"
 #include "skin/paint/sCachedStretch.h"
 #include "skin/paint/sTexture.h"
-#include "skin/pixels/sGraphUtils.h"
 #include "skin/pixels/sAlphaGraph.h"
+#include "skin/pixels/sGraphUtils.h"
 
 namespace wakespan {
 namespace {

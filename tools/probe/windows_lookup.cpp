@@ -61,8 +61,10 @@ std::wstring className(HWND hwnd) {
 }
 
 bool readWindowText(HWND hwnd, std::wstring& text) {
-  // A busy target can miss one timeout; a few tries tell that from a hung one.
+  // A busy target can miss one timeout; a few tries, with time between
+  // them, tell that from a hung one.
   for (int attempt = 0; attempt < 3; ++attempt) {
+    if (attempt > 0) Sleep(500);
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) continue;
     std::vector<wchar_t> buffer(length + 1, L'\0');
