@@ -53,25 +53,75 @@ void Tile(const Rect& dst, const Rect& src, const Rect& bounds, Copy copy) {
   }
 }
 
-// Edges and centre of a stretched border from one kept result of R's
-// size: the middle rows whole, the top and bottom edges between their
-// corners. False when there is no such result; the parts are then painted
-// one by one.
+// The three bands of R that a border's edges and centre cover, as
+// copy(band, its top-left in a result of R's size): the top and bottom
+// edges between their corners, and the middle rows whole.
+template <typename Copy>
+void ForEachBand(const Rect& R, int l, int t, int r, int b, Copy copy) {
+  const int w = R.Width(), h = R.Height();
+  copy(At(R.Left + l, R.Top, w - l - r, t), Point{l, 0});
+  copy(At(R.Left, R.Top + t, w, h - t - b), Point{0, t});
+  copy(At(R.Left + l, R.Bottom - b, w - l - r, b), Point{l, h - b});
+}
+
+Rect RelativeTo(const Rect& d, const Rect& R) {
+  return Rect{d.Left - R.Left, d.Top - R.Top, d.Right - R.Left, d.Bottom - R.Top};
+}
+
+// Edges and centre of a stretched border from one kept result of R's size.
+// False when there is no such result; the parts are then painted one by one.
 bool CopyComposedStretch(Bitmap& B, const Rect& R, const Part (&parts)[9], const Rect& state, int l, int t,
                          int r, int b, const Bitmap& source, StretchCache& cache) {
   StretchPart pieces[5];
   int count = 0;
-  for (const Part& part : parts) {
-    if (part.kind == PartKind::Corner) continue;
-    const Rect& d = part.dst;
-    pieces[count++] = StretchPart{part.src, Rect{d.Left - R.Left, d.Top - R.Top, d.Right - R.Left, d.Bottom - R.Top}};
-  }
+  for (const Part& part : parts)
+    if (part.kind != PartKind::Corner) pieces[count++] = StretchPart{part.src, RelativeTo(part.dst, R)};
   const Bitmap* composed = StretchPartsCached(source, state, R.Width(), R.Height(), B.Format(), pieces, count, cache);
   if (composed == nullptr) return false;
-  const int w = R.Width(), h = R.Height();
-  CopyBlock(B, R.Left + l, R.Top, w - l - r, t, *composed, l, 0);
-  CopyBlock(B, R.Left, R.Top + t, w, h - t - b, *composed, 0, t);
-  CopyBlock(B, R.Left + l, R.Bottom - b, w - l - r, b, *composed, l, h - b);
+  ForEachBand(R, l, t, r, b, [&](const Rect& band, Point at) {
+    CopyBlock(B, band.Left, band.Top, band.Width(), band.Height(), *composed, at.X, at.Y);
+  });
+  return true;
+}
+
+// A masked border's edges and centre tiled once into a result of R's size,
+// image rows above mask rows, kept in the entry's cache. Null when a part
+// would read outside the image or its mask (the part-by-part copy leaves
+// such pixels as they are), or over the cache's budget.
+const Bitmap* MaskedPartsKept(const TsMaskData& e, const Bitmap& source, const Rect& state, const Rect& R,
+                              const Part (&parts)[9]) {
+  const int maskOffset = e.R.Height() / 2;
+  const Rect image{0, 0, source.Width(), source.Height() - maskOffset};
+  for (const Part& part : parts)
+    if (part.kind != PartKind::Corner && !part.dst.IsEmpty() &&
+        (part.src.IsEmpty() || Intersect(part.src, image) != part.src))
+      return nullptr;
+  StretchCache::Key key{nullptr, &source, state, R.Width(), R.Height() * 2, PixelFormat::Bgr24};
+  key.What = StretchCache::Key::Content::MaskedParts;
+  if (const Bitmap* kept = e.Stretched.Find(key)) return kept;
+  Bitmap* fresh = e.Stretched.Add(key);
+  if (fresh == nullptr) return nullptr;
+  const Rect all{0, 0, R.Width(), R.Height()};
+  for (const Part& part : parts) {
+    if (part.kind == PartKind::Corner) continue;
+    Tile(RelativeTo(part.dst, R), part.src, all, [&](const Rect& d, const Rect& s) {
+      CopyBlock(*fresh, d.Left, d.Top, d.Width(), d.Height(), source, s.Left, s.Top);
+      CopyBlock(*fresh, d.Left, d.Top + R.Height(), d.Width(), d.Height(), source, s.Left, s.Top + maskOffset);
+    });
+  }
+  return fresh;
+}
+
+// Edges and centre of a masked border in one masked copy per band.
+bool CopyComposedMasked(Bitmap& B, const Rect& R, const Part (&parts)[9], const Rect& state, int l, int t,
+                        int r, int b, const TsMaskData& e, const Bitmap& source) {
+  if (B.Format() != PixelFormat::Bgr24 || source.Format() != PixelFormat::Bgr24 || &B == &source) return false;
+  const Bitmap* composed = MaskedPartsKept(e, source, state, R, parts);
+  if (composed == nullptr) return false;
+  const TCacheInfo keepKeys;
+  ForEachBand(R, l, t, r, b, [&](const Rect& band, Point at) {
+    CopyMaskedAt(band, At(at.X, at.Y, band.Width(), band.Height()), B, R.Height(), false, keepKeys, *composed);
+  });
   return true;
 }
 
@@ -114,8 +164,10 @@ void PaintBorderImage(Bitmap& B, Rect R, bool filling, const TCacheInfo& ci, con
   const TCacheInfo keepKeys;  // edges and centre never take parent pixels
   const Rect bounds{0, 0, B.Width(), B.Height()};
   const bool centre = filling && (e.DrawMode & kBorderPaintCentre);
-  const bool composed = stretch && centre &&
-                        CopyComposedStretch(B, R, parts, At(x0, y0, sw, sh), l, t, r, b, *source, e.Stretched);
+  const Rect stateRect = At(x0, y0, sw, sh);
+  const bool composed =
+      centre && ((stretch && CopyComposedStretch(B, R, parts, stateRect, l, t, r, b, *source, e.Stretched)) ||
+                 (masked && CopyComposedMasked(B, R, parts, stateRect, l, t, r, b, e, *source)));
   for (const Part& part : parts) {
     if (part.kind == PartKind::Centre && !centre) continue;
     if (composed && part.kind != PartKind::Corner) continue;

@@ -27,10 +27,12 @@ class StretchCache {
     int Width = 0, Height = 0;        // of the result
     PixelFormat Format = PixelFormat::Bgr24;
     // What the result holds: From stretched as a whole; parts of From, each
-    // stretched into its place (a border image's edges and centre); or
-    // From's rows repeated along the result from column Phase on, followed
-    // by its mask rows repeated alike (a masked image tiled).
-    enum class Content : uint8_t { Stretched, StretchedParts, TiledRows };
+    // stretched into its place (a border image's edges and centre); From's
+    // rows repeated along the result from column Phase on, followed by its
+    // mask rows repeated alike (a masked image tiled); or parts of From,
+    // image and mask, tiled into their places (a masked border's edges and
+    // centre), image rows above mask rows.
+    enum class Content : uint8_t { Stretched, StretchedParts, TiledRows, MaskedParts };
     Content What = Content::Stretched;
     int Phase = 0;
 

@@ -146,7 +146,11 @@ long long InclusiveLength(int first, int last) {
 
 void CopyMasked(Rect D, Rect Sr, Bitmap& B, const TsMaskData& e, bool updateCorners,
                 const TCacheInfo& ci, const Bitmap& Src) {
-  const int maskOffset = e.R.Height() / 2;
+  CopyMaskedAt(D, Sr, B, e.R.Height() / 2, updateCorners, ci, Src);
+}
+
+void CopyMaskedAt(Rect D, Rect Sr, Bitmap& B, int maskOffset, bool updateCorners, const TCacheInfo& ci,
+                  const Bitmap& Src) {
   if (B.IsEmpty() || Src.IsEmpty() || maskOffset < 0) return;
   MaskedCopy job;
   const long long rows = std::min<long long>(static_cast<long long>(D.Bottom) - D.Top,

@@ -34,6 +34,11 @@ namespace wakespan {
 void CopyMasked(Rect D, Rect Sr, Bitmap& B, const TsMaskData& e, bool updateCorners,
                 const TCacheInfo& ci, const Bitmap& Src);
 
+// CopyMasked with the mask rows `maskOffset` rows below the image rows
+// (CopyMasked takes half the entry's height).
+void CopyMaskedAt(Rect D, Rect Sr, Bitmap& B, int maskOffset, bool updateCorners, const TCacheInfo& ci,
+                  const Bitmap& Src);
+
 // Lays copies of Sr from D's top-left over D (the last ones cut to D), each
 // as CopyMasked with updateCorners false would, in one pass per row. Only
 // for 24-bit bitmaps (not the same one) and Sr inside Src with its mask

@@ -8,6 +8,7 @@
 #include "skin/paint/sBorderImage.h"
 #include "skin/paint/sPaintPlatform.h"
 #include "skin/paint/sSectionPaint.h"
+#include "skin/pixels/sAlphaGraph.h"
 
 namespace wakespan {
 namespace {
@@ -171,6 +172,41 @@ TEST(BorderImage, StretchedPartsFromOneResultEqualThePartsPaintedAlone) {
           PaintBorderImage(got, R, true, TCacheInfo{}, e, state, false);
           ASSERT_EQ(got, expected) << i << " round " << round << " " << R.Left << "," << R.Top << " "
                                    << R.Width() << "x" << R.Height() << " state " << state;
+        }
+}
+
+// The masked border's edges and centre in one masked copy per band must
+// equal the border painted without its centre plus the centre tiled alone,
+// key pixels and all, also where the bitmap cuts the target and for an
+// image whose parts reach past its bitmap.
+TEST(BorderImage, MaskedPartsFromOneResultEqualThePartsPaintedAlone) {
+  HandSkin skin(48, 30);
+  DrawTags(skin.Master(), Rect{0, 0, 48, 30});  // the mask rows get tags too: every mask value differs
+  for (int x = 0; x < 42; x += 5) skin.Master().SetPixel(x, (x / 5) % 15, kSkinKeyColor);
+  TsMaskData inside = Entry(Rect{0, 0, 42, 30}, 2, 1, 4);  // centre when filling, every state
+  inside.WL = 4, inside.WT = 3, inside.WR = 5, inside.WB = 2;
+  TsMaskData beyond = Entry(Rect{30, 0, 54, 30}, 1, 1, 4);
+  beyond.WL = beyond.WT = beyond.WR = beyond.WB = 3;
+  const int entries[] = {skin.AddMask(inside), skin.AddMask(beyond)};
+  const Rect targets[] = {{0, 0, 40, 20}, {2, 1, 11, 6}, {-3, 4, 30, 40}, {1, 1, 40, 18}};
+  for (const int i : entries)
+    for (int round = 0; round < 2; ++round)
+      for (const Rect& R : targets)
+        for (int state = 0; state < 2; ++state) {
+          const TsMaskData& e = skin.Mask(i);
+          Bitmap expected = Filled(36, 24, PixelFormat::Bgr24, kBackground), got = expected;
+          PaintBorderImage(expected, R, false, TCacheInfo{}, e, state, false);
+          const int l = e.WL, t = e.WT, r = e.WR, b = e.WB;  // no target here squeezes them
+          const int x0 = e.R.Left + StateIndex(e, state) * (e.R.Width() / e.ImageCount);
+          const Rect centre{x0 + l, e.R.Top + t, x0 + e.R.Width() / e.ImageCount - r, e.R.Top + 15 - b};
+          const Rect inner{R.Left + l, R.Top + t, R.Right - r, R.Bottom - b};
+          if (!CopyMaskedTiled(inner, centre, expected, e, TCacheInfo{}, skin.Master())) {
+            ASSERT_EQ(i, entries[1]) << "only the image past its bitmap is refused";
+          }
+          PaintBorderImage(got, R, true, TCacheInfo{}, e, state, false);
+          if (i == entries[1]) continue;  // its centre was not painted into `expected`
+          ASSERT_EQ(got, expected) << "round " << round << " " << R.Left << "," << R.Top << " " << R.Width()
+                                   << "x" << R.Height() << " state " << state;
         }
 }
 
