@@ -2,6 +2,9 @@
 // targets, tiling, the centre rule, key pixels of corners.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "paint_test_helpers.h"
 #include "skin/data/sMaskData.h"
 #include "skin/data/sSkinProps.h"
@@ -144,50 +147,14 @@ TEST(BorderImage, StretchedEdgesOfAPlainImage) {
   EXPECT_EQ(b, Filled(40, 9, PixelFormat::Bgra32, 0xFF204060));
 }
 
-// Filling, the edges and centre come from one kept result; they must equal
-// the border painted without its centre plus the centre stretched alone,
-// with an empty centre, in a bitmap that cuts the target, and
-// for an image partly outside its bitmap (some parts then have no pixels).
-TEST(BorderImage, StretchedPartsFromOneResultEqualThePartsPaintedAlone) {
-  HandSkin skin(30, 12);
-  DrawTags(skin.Master(), Rect{0, 0, 30, 12});
-  TsMaskData whole = Entry(Rect{0, 0, 24, 9}, 2, 0, 5);
-  whole.WL = 3, whole.WT = 2, whole.WR = 4, whole.WB = 3;
-  TsMaskData beyond = Entry(Rect{20, 4, 32, 12}, 1, 0, 5);
-  beyond.WL = beyond.WT = beyond.WR = beyond.WB = 2;
-  const int entries[] = {skin.AddMask(whole), skin.AddMask(beyond)};
-  const Rect targets[] = {{0, 0, 40, 20}, {2, 1, 9, 6}, {-3, 4, 30, 40}, {1, 1, 40, 18}};
-  for (const int i : entries)
-    for (int round = 0; round < 2; ++round)
-      for (const Rect& R : targets)
-        for (int state = 0; state < 2; ++state) {
-          const TsMaskData& e = skin.Mask(i);
-          Bitmap expected = Filled(36, 24, PixelFormat::Bgr24, kBackground), got = expected;
-          PaintBorderImage(expected, R, false, TCacheInfo{}, e, state, false);
-          const int l = e.WL, t = e.WT, r = e.WR, b = e.WB;  // no target here squeezes them
-          const int x0 = e.R.Left + StateIndex(e, state) * (e.R.Width() / e.ImageCount);
-          const Rect centre{x0 + l, e.R.Top + t, x0 + e.R.Width() / e.ImageCount - r, e.R.Bottom - b};
-          PaintPlatform().StretchHalftone(expected, Rect{R.Left + l, R.Top + t, R.Right - r, R.Bottom - b},
-                                          skin.Master(), centre);
-          PaintBorderImage(got, R, true, TCacheInfo{}, e, state, false);
-          ASSERT_EQ(got, expected) << i << " round " << round << " " << R.Left << "," << R.Top << " "
-                                   << R.Width() << "x" << R.Height() << " state " << state;
-        }
-}
-
-// The masked border's edges and centre in one masked copy per band must
-// equal the border painted without its centre plus the centre tiled alone,
-// key pixels and all, also where the bitmap cuts the target and for an
-// image whose parts reach past its bitmap.
-TEST(BorderImage, MaskedPartsFromOneResultEqualThePartsPaintedAlone) {
-  HandSkin skin(48, 30);
-  DrawTags(skin.Master(), Rect{0, 0, 48, 30});  // the mask rows get tags too: every mask value differs
-  for (int x = 0; x < 42; x += 5) skin.Master().SetPixel(x, (x / 5) % 15, kSkinKeyColor);
-  TsMaskData inside = Entry(Rect{0, 0, 42, 30}, 2, 1, 4);  // centre when filling, every state
-  inside.WL = 4, inside.WT = 3, inside.WR = 5, inside.WB = 2;
-  TsMaskData beyond = Entry(Rect{30, 0, 54, 30}, 1, 1, 4);
-  beyond.WL = beyond.WT = beyond.WR = beyond.WB = 3;
-  const int entries[] = {skin.AddMask(inside), skin.AddMask(beyond)};
+// Painted filling, a border's edges and centre come from one kept result.
+// They must equal the border painted without its centre plus the centre
+// painted alone by paintCentre(bitmap, target, source rectangle, entry):
+// twice over (the result made, then kept), in both states, with an empty
+// centre, in a bitmap that cuts the target, and for an image partly outside
+// its bitmap (the parts are then painted one by one).
+template <typename PaintCentre>
+void ExpectOneResultLikeTheParts(HandSkin& skin, std::initializer_list<int> entries, PaintCentre paintCentre) {
   const Rect targets[] = {{0, 0, 40, 20}, {2, 1, 11, 6}, {-3, 4, 30, 40}, {1, 1, 40, 18}};
   for (const int i : entries)
     for (int round = 0; round < 2; ++round)
@@ -198,16 +165,48 @@ TEST(BorderImage, MaskedPartsFromOneResultEqualThePartsPaintedAlone) {
           PaintBorderImage(expected, R, false, TCacheInfo{}, e, state, false);
           const int l = e.WL, t = e.WT, r = e.WR, b = e.WB;  // no target here squeezes them
           const int x0 = e.R.Left + StateIndex(e, state) * (e.R.Width() / e.ImageCount);
-          const Rect centre{x0 + l, e.R.Top + t, x0 + e.R.Width() / e.ImageCount - r, e.R.Top + 15 - b};
-          const Rect inner{R.Left + l, R.Top + t, R.Right - r, R.Bottom - b};
-          if (!CopyMaskedTiled(inner, centre, expected, e, TCacheInfo{}, skin.Master())) {
-            ASSERT_EQ(i, entries[1]) << "only the image past its bitmap is refused";
-          }
+          const int imageRows = e.MaskType ? e.R.Height() / 2 : e.R.Height();
+          paintCentre(expected, Rect{R.Left + l, R.Top + t, R.Right - r, R.Bottom - b},
+                      Rect{x0 + l, e.R.Top + t, x0 + e.R.Width() / e.ImageCount - r, e.R.Top + imageRows - b}, e);
           PaintBorderImage(got, R, true, TCacheInfo{}, e, state, false);
-          if (i == entries[1]) continue;  // its centre was not painted into `expected`
-          ASSERT_EQ(got, expected) << "round " << round << " " << R.Left << "," << R.Top << " " << R.Width()
-                                   << "x" << R.Height() << " state " << state;
+          ASSERT_EQ(got, expected) << i << " round " << round << " " << R.Left << "," << R.Top << " "
+                                   << R.Width() << "x" << R.Height() << " state " << state;
         }
+}
+
+TEST(BorderImage, StretchedPartsFromOneResultEqualThePartsPaintedAlone) {
+  HandSkin skin(30, 12);
+  DrawTags(skin.Master(), Rect{0, 0, 30, 12});
+  TsMaskData whole = Entry(Rect{0, 0, 24, 9}, 2, 0, 5);
+  whole.WL = 4, whole.WT = 2, whole.WR = 5, whole.WB = 3;
+  TsMaskData beyond = Entry(Rect{20, 4, 32, 12}, 1, 0, 5);
+  beyond.WL = beyond.WT = beyond.WR = beyond.WB = 2;
+  ExpectOneResultLikeTheParts(skin, {skin.AddMask(whole), skin.AddMask(beyond)},
+                              [&](Bitmap& b, const Rect& target, const Rect& from, const TsMaskData&) {
+                                PaintPlatform().StretchHalftone(b, target, skin.Master(), from);
+                              });
+}
+
+// The masked one in one masked copy per band, key pixels and all.
+TEST(BorderImage, MaskedPartsFromOneResultEqualThePartsPaintedAlone) {
+  HandSkin skin(48, 30);
+  DrawTags(skin.Master(), Rect{0, 0, 48, 30});  // the mask rows get tags too: every mask value differs
+  for (int x = 0; x < 42; x += 5) skin.Master().SetPixel(x, (x / 5) % 15, kSkinKeyColor);
+  TsMaskData inside = Entry(Rect{0, 0, 42, 30}, 2, 1, 4);  // the centre when filling, in every state
+  inside.WL = 4, inside.WT = 3, inside.WR = 5, inside.WB = 2;
+  TsMaskData beyond = Entry(Rect{30, 0, 54, 30}, 1, 1, 4);
+  beyond.WL = beyond.WT = beyond.WR = beyond.WB = 3;
+  ExpectOneResultLikeTheParts(skin, {skin.AddMask(inside), skin.AddMask(beyond)},
+                              [&](Bitmap& b, const Rect& target, const Rect& from, const TsMaskData& e) {
+                                for (int y = target.Top; y < target.Bottom; y += from.Height())
+                                  for (int x = target.Left; x < target.Right; x += from.Width()) {
+                                    const int w = std::min(from.Width(), target.Right - x);
+                                    const int h = std::min(from.Height(), target.Bottom - y);
+                                    CopyMasked(Rect{x, y, x + w, y + h},
+                                               Rect{from.Left, from.Top, from.Left + w, from.Top + h}, b, e, false,
+                                               TCacheInfo{}, skin.Master());
+                                  }
+                              });
 }
 
 TEST(BorderImage, ABareBitmapNameHasNoDrawModeSoNoCentre) {
